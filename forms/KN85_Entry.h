@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ascii_entry_form.h"
+
+// ASCII key of the KN85 access point in, 5 or 13 hex boxes out.
+class KN85_Entry final : public Two_Size_Entry_Form {
+    Q_OBJECT
+
+public:
+    explicit KN85_Entry(Application& application);
+};

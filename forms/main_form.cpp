@@ -1,0 +1,67 @@
+#include "main_form.h"
+
+#include "Which_PC_Card.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+void Main_Form::Set_Up_Window()
+{
+    Connect_Menu_Command("Exit", &Main_Form::Exit_Click);
+    Connect_Menu_Command("Restart", &Main_Form::Restart_Click);
+    Connect_Menu_Command("About", &Main_Form::About_Click);
+
+    const QSize client = size();
+    const int menu_height = menuBar()->sizeHint().height();
+    resize(client.width(), client.height() + menu_height);
+
+    // Windows with a designed start position place their client area there;
+    // the others are left to the window manager.
+    const QVariant client_position = property("clientPosition");
+    if (client_position.isValid()) {
+        const QPoint position = client_position.toPoint();
+        setGeometry(position.x(), position.y() - menu_height, width(), height());
+    }
+}
+
+void Main_Form::Connect_Menu_Command(const char* name, void (Main_Form::*handler)())
+{
+    if (auto* command = findChild<QAction*>(name))
+        connect(command, &QAction::triggered, this, handler);
+}
+
+void Main_Form::Exit_Click()
+{
+    application().End();
+}
+
+void Main_Form::Restart_Click()
+{
+    application().Hide(*this);
+    auto& first_chooser = application().Get<Which_PC_Card>();
+    application().Select(first_chooser.Option_Product(Which_PC_Card::Placeholder));
+    application().Show(first_chooser);
+}
+
+void Main_Form::About_Click()
+{
+    application().Show_About(*this, About_Modality::Modal);
+}
+
+void Main_Form::Form_Unload()
+{
+    application().End();
+}
+
+void Main_Form::Form_Terminate()
+{
+    application().End();
+}
+
+void Main_Form::closeEvent(QCloseEvent* event)
+{
+    if (!application().Ended())
+        Form_Unload();
+    event->accept();
+}

@@ -1,0 +1,9 @@
+# Fails when a C++ source of the project differs from what .clang-format makes of it.
+# Usage: cmake -DCLANG_FORMAT=clang-format -DSOURCE_DIR=<root> -P tools/check-format.cmake
+file(GLOB_RECURSE sources
+     ${SOURCE_DIR}/*.cpp ${SOURCE_DIR}/*.h)
+list(FILTER sources EXCLUDE REGEX "/build[^/]*/")
+execute_process(COMMAND ${CLANG_FORMAT} --dry-run --Werror ${sources} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "Run: clang-format -i on the files above")
+endif()

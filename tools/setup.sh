@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what Keywright needs from Debian's packages (only what is missing),
+# then configures and builds it in build/. Run as root or as a user with sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(
+    build-essential cmake
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    fonts-comic-neue fonts-dejavu-core
+    xvfb xauth
+    clang-format
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+
+if ((${#missing[@]})); then
+    as_root=()
+    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYWRIGHT_WARNINGS_AS_ERRORS=ON
+cmake --build build --parallel "$(nproc)"
