@@ -72,7 +72,6 @@ void Application::Show(QWidget& window)
 {
     Raise_If_Failing(Window_Operation::Show);
     window.show();
-    window.raise();
     window.activateWindow();
 }
 

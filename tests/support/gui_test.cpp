@@ -1,0 +1,144 @@
+#include "gui_test.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+QWindow& Window_Of(QWidget& control)
+{
+    QWidget* window = control.window();
+    Q_ASSERT(window->windowHandle());
+    return *window->windowHandle();
+}
+
+// Where a user aims: an option reacts on its circle and caption only, which
+// can be far shorter than the button.
+QPoint Target_In_Window(QWidget& control)
+{
+    QRect target = control.rect();
+    if (auto* option = qobject_cast<QRadioButton*>(&control)) {
+        QStyleOptionButton style_option;
+        style_option.initFrom(option);
+        style_option.text = option->text();
+        target = option->style()->subElementRect(
+            QStyle::SE_RadioButtonClickRect, &style_option, option);
+    }
+    return control.mapTo(control.window(), target.center());
+}
+
+} // namespace
+
+void Click(QWidget& control)
+{
+    QTest::mouseClick(&Window_Of(control), Qt::LeftButton, {}, Target_In_Window(control));
+}
+
+void Click_Menu(QWidget& window, const QString& command)
+{
+    auto* menu_bar = static_cast<QMainWindow&>(window).menuBar();
+    for (QAction* action : menu_bar->actions()) {
+        if (action->text() == command) {
+            const QPoint in_bar = menu_bar->actionGeometry(action).center();
+            QTest::mouseClick(
+                &Window_Of(window), Qt::LeftButton, {}, menu_bar->mapTo(&window, in_bar));
+            return;
+        }
+    }
+    QFAIL(qPrintable("No menu command " + command));
+}
+
+void Type_Into(QWidget& control, const QString& text)
+{
+    control.setFocus();
+    for (const QChar character : text) {
+        const auto key = character.isLetterOrNumber() && character.unicode() < 0x80
+            ? Qt::Key(character.toUpper().unicode())
+            : Qt::Key_unknown;
+        QTest::sendKeyEvent(QTest::Click, &Window_Of(control), key, QString(character), {});
+    }
+}
+
+void Press_Key(QWidget& control, int key)
+{
+    QTest::keyClick(&Window_Of(control), Qt::Key(key));
+}
+
+bool While_Modal(const std::function<void()>& action, const std::function<void(QWidget&)>& answer,
+    int time_limit_ms)
+{
+    bool answered = false;
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll.stop();
+            answered = true;
+            answer(*modal);
+        } else if (clock.elapsed() > time_limit_ms) {
+            poll.stop();
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (auto* dialog = qobject_cast<QDialog*>(window); dialog && dialog->isVisible())
+                    dialog->reject();
+            }
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return answered;
+}
+
+void Answer_OK(QWidget& modal_window)
+{
+    auto* message_box = qobject_cast<QMessageBox*>(&modal_window);
+    Click(message_box ? *message_box->button(QMessageBox::Ok)
+                      : *modal_window.findChild<QPushButton*>("cmdOK"));
+}
+
+QString Message_Text(QWidget& message_box)
+{
+    auto& box = static_cast<QMessageBox&>(message_box);
+    return box.windowTitle() + ": " + box.text();
+}
+
+QStringList Visible_Windows()
+{
+    QStringList names;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            names << window->objectName();
+    }
+    names.sort();
+    return names;
+}
+
+int Window_Count(const QString& name)
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += window->objectName() == name;
+    return count;
+}
+
+QStringList Stray_Windows()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QStringList names;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        names << window->objectName();
+    return names;
+}
