@@ -15,14 +15,28 @@
 #include <QApplication>
 #include <QFont>
 
+namespace {
+
+constexpr char Dialog_Font_Family[] = "MS Shell Dlg 2";
+
+} // namespace
+
 Application::Application(QObject* parent) : QObject(parent)
 {
+    Q_INIT_RESOURCE(keywright);
+    Q_INIT_RESOURCE(keywright);
     QCoreApplication::setApplicationName(Title);
     QCoreApplication::setApplicationVersion(Version_Text);
     QGuiApplication::setApplicationDisplayName(Title);
     // Navigation hides one window before it shows the next; only End() quits.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QFont::insertSubstitution("Comic Sans MS", "Comic Neue");
+    // The windows were laid out for the classic dialog font, whose captions
+    // fill their labels; a face of the same widths stands in where it is missing.
+    QFont::insertSubstitutions(Dialog_Font_Family, {"Tahoma", "Liberation Sans", "Arial"});
+    QFont dialog_font(Dialog_Font_Family);
+    dialog_font.setPixelSize(10);
+    QApplication::setFont(dialog_font);
 }
 
 Application::~Application()

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-    fonts-comic-neue fonts-dejavu-core
+    fonts-comic-neue fonts-dejavu-core fonts-liberation
     xvfb xauth
     clang-format
 )

@@ -1,0 +1,79 @@
+#include "marks.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace {
+
+constexpr QRgb Mark_Red = 0xFFFF0000;
+
+// A red disc carrying a white T, with a swept tail under the bar: crisp at
+// 32 pixels, so it is drawn without smoothing.
+void Draw_Mark(QPainter& painter, const QRect& bounds)
+{
+    painter.save();
+    painter.translate(bounds.topLeft());
+    const double scale = bounds.width() / 32.0;
+    painter.scale(scale, scale);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(Mark_Red));
+    painter.drawEllipse(QRect(2, 2, 28, 28));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRect(8, 8, 16, 4)); // bar of the T
+    painter.drawRect(QRect(14, 12, 4, 13)); // stem
+    painter.drawRect(QRect(18, 21, 5, 4)); // tail
+    painter.restore();
+}
+
+} // namespace
+
+const QList<QRgb>& Icon_Palette()
+{
+    // The sixteen colours of the classic display, with the window blue in
+    // place of navy.
+    static const QList<QRgb> palette = {
+        0xFF000000,
+        0xFF800000,
+        0xFF008000,
+        0xFF808000,
+        Working_Window_Blue,
+        0xFF800080,
+        0xFF008080,
+        0xFFC0C0C0,
+        0xFF808080,
+        Mark_Red,
+        0xFF00FF00,
+        0xFFFFFF00,
+        0xFF0000FF,
+        0xFFFF00FF,
+        0xFF00FFFF,
+        Icon_White,
+    };
+    return palette;
+}
+
+QImage Draw_Icon(QRgb background)
+{
+    QImage icon(32, 32, QImage::Format_RGB32);
+    icon.fill(background);
+    QPainter painter(&icon);
+    Draw_Mark(painter, icon.rect());
+    return icon;
+}
+
+QImage Draw_Logo()
+{
+    QImage logo(127, 30, QImage::Format_RGB32);
+    logo.fill(Qt::white);
+    QPainter painter(&logo);
+    Draw_Mark(painter, QRect(1, 0, 30, 30));
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QFont word("DejaVu Sans");
+    word.setPixelSize(22);
+    word.setBold(true);
+    word.setItalic(true);
+    painter.setFont(word);
+    painter.setPen(QColor(Mark_Red));
+    painter.drawText(QRect(34, 0, 93, 30), Qt::AlignLeft | Qt::AlignVCenter, "Tarvex");
+    return logo;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRgb>
+
+// The maker's logo and the two icons, drawn from the maker's red mark.
+
+QImage Draw_Logo(); // 127 x 30, the mark and the word Tarvex on white
+QImage Draw_Icon(QRgb background); // 32 x 32, the mark on a plain background
+const QList<QRgb>& Icon_Palette(); // the 16 colours of every icon
+
+inline constexpr QRgb Working_Window_Blue = 0xFF0A246A; // RGB(10, 36, 106)
+inline constexpr QRgb Icon_White = 0xFFFFFFFF;
