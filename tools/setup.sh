@@ -10,6 +10,7 @@ packages=(
     fonts-comic-neue fonts-dejavu-core fonts-liberation
     xvfb xauth
     clang-format
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream
 )
 
 missing=()

@@ -42,6 +42,15 @@ QByteArray Encode_Jpeg(const QImage& image)
     return buffer.data();
 }
 
+// The desktop's icon themes take PNG rather than icon files.
+QByteArray Encode_Png(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "png");
+    return buffer.data();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -74,6 +83,7 @@ int main(int argc, char* argv[])
         && Write_File(resources.filePath("icons/working_window.ico"),
             Encode_16_Colour_Icon(Draw_Icon(Working_Window_Blue), Icon_Palette()))
         && Write_File(resources.filePath("icons/program.ico"),
-            Encode_16_Colour_Icon(Draw_Icon(Icon_White), Icon_Palette()));
+            Encode_16_Colour_Icon(Draw_Icon(Icon_White), Icon_Palette()))
+        && Write_File(resources.filePath("icons/program.png"), Encode_Png(Draw_Icon(Icon_White)));
     return written ? 0 : 1;
 }
