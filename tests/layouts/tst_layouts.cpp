@@ -1,0 +1,492 @@
+#include "KN40_Entry.h"
+#include "KN45_Entry.h"
+#include "KN75_Entry.h"
+#include "KN85_Entry.h"
+#include "KN95_Entry.h"
+#include "Product_Selection_KNx0.h"
+#include "Product_Selection_KNx5.h"
+#include "Which_PC_Card.h"
+#include "application.h"
+#include "frmAbout.h"
+#include "gui_test.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+QWidget& Child(QWidget& window, const QString& name)
+{
+    auto* child = window.findChild<QWidget*>(name);
+    if (!child)
+        qFatal("No control %s", qPrintable(name));
+    return *child;
+}
+
+QColor Text_Colour(QWidget& control, QPalette::ColorRole role)
+{
+    return control.palette().color(QPalette::Active, role);
+}
+
+// The rectangles of near-white pixels that the picture of a control shows,
+// in the control's own coordinates: the empty fields drawn in a screenshot.
+QList<QRectF> White_Fields(QWidget& picture)
+{
+    const QImage image = picture.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double ratio = image.devicePixelRatio();
+    auto is_white = [&](int x, int y) {
+        const QRgb pixel = image.pixel(x, y);
+        return qRed(pixel) >= 235 && qGreen(pixel) >= 235 && qBlue(pixel) >= 235;
+    };
+    QList<QRectF> fields;
+    QVector<bool> seen(image.width() * image.height(), false);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (seen[y * image.width() + x] || !is_white(x, y))
+                continue;
+            // Flood the region and keep it if it is a solid rectangle.
+            QList<QPoint> pending{{x, y}};
+            seen[y * image.width() + x] = true;
+            QRect bounds(x, y, 1, 1);
+            int count = 0;
+            while (!pending.isEmpty()) {
+                const QPoint point = pending.takeLast();
+                ++count;
+                bounds = bounds.united(QRect(point, QSize(1, 1)));
+                for (const QPoint step :
+                    {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint next = point + step;
+                    if (next.x() < 0 || next.y() < 0 || next.x() >= image.width()
+                        || next.y() >= image.height())
+                        continue;
+                    bool& visited = seen[next.y() * image.width() + next.x()];
+                    if (!visited && is_white(next.x(), next.y())) {
+                        visited = true;
+                        pending << next;
+                    }
+                }
+            }
+            const bool solid = count >= 0.93 * bounds.width() * bounds.height();
+            const QRectF logical(bounds.x() / ratio, bounds.y() / ratio, bounds.width() / ratio,
+                bounds.height() / ratio);
+            if (solid && logical.width() >= 10 && logical.height() >= 10)
+                fields << logical;
+        }
+    }
+    std::sort(fields.begin(), fields.end(), [](const QRectF& a, const QRectF& b) {
+        return qFuzzyCompare(a.top(), b.top()) ? a.left() < b.left() : a.top() < b.top();
+    });
+    return fields;
+}
+
+// A result box lies over a drawn field when it covers it and both share a
+// centre, give or take a pixel.
+bool Lies_Over(const QRectF& box, const QRectF& field)
+{
+    const QPointF offset = box.center() - field.center();
+    return box.adjusted(-0.5, -0.5, 0.5, 0.5).contains(field) && qAbs(offset.x()) <= 1.5
+        && qAbs(offset.y()) <= 1.5;
+}
+
+QString Describe(const QRectF& rect)
+{
+    return QString("(%1,%2 %3x%4)")
+        .arg(rect.x())
+        .arg(rect.y())
+        .arg(rect.width())
+        .arg(rect.height());
+}
+
+QStringList Tab_Walk(QWidget& window)
+{
+    QStringList walk;
+    QWidget* first = QApplication::focusWidget();
+    if (!first)
+        return {"(no focus)"};
+    walk << first->objectName();
+    for (int step = 0; step < 40; ++step) {
+        QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus || focus == first)
+            break;
+        walk << focus->objectName();
+    }
+    return walk;
+}
+
+QStringList Names(const QString& pattern, const QList<int>& indices)
+{
+    QStringList names;
+    for (int index : indices)
+        names << pattern.arg(index);
+    return names;
+}
+
+QList<int> Range(int from, int to)
+{
+    QList<int> range;
+    for (int i = from; from <= to ? i <= to : i >= to; i += from <= to ? 1 : -1)
+        range << i;
+    return range;
+}
+
+} // namespace
+
+class tst_layouts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void client_sizes_data();
+    void client_sizes();
+    void placeholders_lie_out_of_sight_data();
+    void placeholders_lie_out_of_sight();
+    void chooser_fonts_and_colours_data();
+    void chooser_fonts_and_colours();
+    void about_box_look();
+    void entry_colours();
+    void captions_fit_their_labels_data();
+    void captions_fit_their_labels();
+    void result_boxes_lie_over_the_drawn_fields_data();
+    void result_boxes_lie_over_the_drawn_fields();
+    void focus_order_data();
+    void focus_order();
+
+private:
+    QMainWindow& Open(const QString& form);
+    void Convert_Key(QWidget& form, const QString& key);
+
+    std::unique_ptr<Application> application_;
+};
+
+void tst_layouts::init()
+{
+    application_ = std::make_unique<Application>();
+}
+
+void tst_layouts::cleanup()
+{
+    application_.reset();
+    QCOMPARE(Stray_Windows(), QStringList());
+}
+
+QMainWindow& tst_layouts::Open(const QString& form)
+{
+    const std::map<QString, std::function<QMainWindow&()>> forms = {
+        {"Which_PC_Card", [&]() -> QMainWindow& { return application_->Get<Which_PC_Card>(); }},
+        {"Product_Selection_KNx0",
+            [&]() -> QMainWindow& { return application_->Get<Product_Selection_KNx0>(); }},
+        {"Product_Selection_KNx5",
+            [&]() -> QMainWindow& { return application_->Get<Product_Selection_KNx5>(); }},
+        {"KN40_Entry", [&]() -> QMainWindow& { return application_->Get<KN40_Entry>(); }},
+        {"KN45_Entry", [&]() -> QMainWindow& { return application_->Get<KN45_Entry>(); }},
+        {"KN75_Entry", [&]() -> QMainWindow& { return application_->Get<KN75_Entry>(); }},
+        {"KN85_Entry", [&]() -> QMainWindow& { return application_->Get<KN85_Entry>(); }},
+        {"KN95_Entry", [&]() -> QMainWindow& { return application_->Get<KN95_Entry>(); }},
+    };
+    QMainWindow& window = forms.at(form)();
+    application_->Show(window);
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("%s did not become active", qPrintable(form));
+    return window;
+}
+
+void tst_layouts::Convert_Key(QWidget& form, const QString& key)
+{
+    static_cast<QLineEdit&>(Child(form, "Text_WEP")).setText(key);
+    static_cast<QPushButton&>(Child(form, "Convert_Button")).click();
+}
+
+void tst_layouts::client_sizes_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("Which_PC_Card") << "Which_PC_Card" << QSize(300, 164);
+    QTest::newRow("Product_Selection_KNx0") << "Product_Selection_KNx0" << QSize(293, 133);
+    QTest::newRow("Product_Selection_KNx5") << "Product_Selection_KNx5" << QSize(293, 77);
+    QTest::newRow("KN40_Entry") << "KN40_Entry" << QSize(364, 458);
+    QTest::newRow("KN45_Entry") << "KN45_Entry" << QSize(397, 430);
+    QTest::newRow("KN75_Entry") << "KN75_Entry" << QSize(396, 445);
+    QTest::newRow("KN85_Entry") << "KN85_Entry" << QSize(403, 433);
+    QTest::newRow("KN95_Entry") << "KN95_Entry" << QSize(400, 435);
+}
+
+void tst_layouts::client_sizes()
+{
+    QFETCH(QString, form);
+    QFETCH(QSize, client);
+    QMainWindow& window = Open(form);
+    QCOMPARE(window.centralWidget()->size(), client);
+    QCOMPARE(window.windowIcon().isNull(), false);
+
+    // Nothing follows the frame: a larger window only adds empty space.
+    const QRect first_control = window.centralWidget()->childrenRect();
+    window.resize(window.size() + QSize(120, 90));
+    QCOMPARE(window.centralWidget()->childrenRect(), first_control);
+}
+
+void tst_layouts::placeholders_lie_out_of_sight_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<int>("placeholder");
+    QTest::newRow("Which_PC_Card") << "Which_PC_Card" << Which_PC_Card::Placeholder;
+    QTest::newRow("Product_Selection_KNx0")
+        << "Product_Selection_KNx0" << Product_Selection_KNx0::Placeholder;
+    QTest::newRow("Product_Selection_KNx5")
+        << "Product_Selection_KNx5" << Product_Selection_KNx5::Placeholder;
+}
+
+void tst_layouts::placeholders_lie_out_of_sight()
+{
+    QFETCH(QString, form);
+    QFETCH(int, placeholder);
+    QMainWindow& window = Open(form);
+    auto& option = static_cast<QAbstractButton&>(
+        Child(window, QString("Option_Product_%1").arg(placeholder)));
+    QVERIFY(option.isChecked());
+    QVERIFY(!option.isVisible());
+    QVERIFY(option.geometry().top() >= window.centralWidget()->height());
+}
+
+void tst_layouts::chooser_fonts_and_colours_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::newRow("Which_PC_Card") << "Which_PC_Card";
+    QTest::newRow("Product_Selection_KNx0") << "Product_Selection_KNx0";
+    QTest::newRow("Product_Selection_KNx5") << "Product_Selection_KNx5";
+}
+
+void tst_layouts::chooser_fonts_and_colours()
+{
+    QFETCH(QString, form);
+    QMainWindow& window = Open(form);
+    auto& prompt = Child(window, "Label_Product");
+    QVERIFY2(QFontInfo(prompt.font()).family().startsWith("Comic"),
+        qPrintable(QFontInfo(prompt.font()).family()));
+    QCOMPARE(prompt.font().pointSizeF(), 8.25);
+    QCOMPARE(prompt.font().bold(), true);
+    QCOMPARE(Text_Colour(prompt, QPalette::WindowText), QColor(0, 0, 192));
+    for (auto* option : window.findChildren<QAbstractButton*>()) {
+        if (!option->isVisible())
+            continue;
+        QVERIFY(QFontInfo(option->font()).family().startsWith("Comic"));
+        QCOMPARE(option->font().pointSizeF(), 9.0);
+        QCOMPARE(option->font().bold(), false);
+    }
+    QVERIFY(!QFontInfo(window.menuBar()->font()).family().startsWith("Comic"));
+}
+
+void tst_layouts::about_box_look()
+{
+    QWidget& chooser = Open("Product_Selection_KNx5");
+    Click_Menu(chooser, "About");
+    QWidget& about = *application_->About_Box();
+    QCOMPARE(about.size(), QSize(328, 312));
+    QCOMPARE(about.minimumSize(), about.maximumSize());
+    QCOMPARE(Text_Colour(about, QPalette::Window), QColor(Qt::white));
+    for (const char* label : {"lblTitle", "lblVersion", "lblDescription"})
+        QCOMPARE(Text_Colour(Child(about, label), QPalette::WindowText), QColor(Qt::red));
+    auto& ok = static_cast<QPushButton&>(Child(about, "cmdOK"));
+    QVERIFY(ok.isDefault());
+    for (QWidget* centred : {static_cast<QWidget*>(&ok), &Child(about, "picIcon")})
+        QVERIFY(qAbs(QRectF(centred->geometry()).center().x() - about.width() / 2.0) <= 0.5);
+    QCOMPARE(static_cast<QLabel&>(Child(about, "picIcon")).pixmap().size(), QSize(127, 30));
+
+    const QList<std::pair<QString, int>> pieces = {{"Description:", 68},
+        {"This application converts the WEP Key entry of the: KN45 (PC Card)", 50},
+        {"KN65 (PCI)", 56}, {"KN66 (USB)", 65}, {"KN75 (Residential Gateway)", 30},
+        {"KN85 (Commerical Access Point)", 21}, {"KN95 (Enterprise Access Point)", 120},
+        {"products to the HEX WEP entry on the:", 22}, {"KN40 (PC Card)", 50}, {"KN60 (PCI)", 151},
+        {"and vice-versa.", 0}};
+    QString description;
+    for (const auto& [piece, spaces] : pieces)
+        description += piece + QString(spaces, ' ');
+    QCOMPARE(static_cast<QLabel&>(Child(about, "lblDescription")).text(), description);
+
+    // The separator: grey over white, just above the button.
+    QCOMPARE(Text_Colour(Child(about, "Line1_1"), QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(Text_Colour(Child(about, "Line1_0"), QPalette::WindowText), QColor(Qt::white));
+    QVERIFY(Child(about, "Line1_1").geometry().bottom() < ok.geometry().top());
+    about.close();
+}
+
+void tst_layouts::entry_colours()
+{
+    QWidget& gateway = Open("KN75_Entry");
+    QCOMPARE(Text_Colour(Child(gateway, "Label1"), QPalette::WindowText), QColor(0, 0, 128));
+    for (QWidget* form : {&gateway, static_cast<QWidget*>(&Open("KN40_Entry")),
+             static_cast<QWidget*>(&Open("KN85_Entry"))}) {
+        for (auto* box : form->findChildren<QLineEdit*>()) {
+            if (box->objectName().contains("Bit_Keys"))
+                QCOMPARE(Text_Colour(*box, QPalette::Text), QColor(Qt::red));
+        }
+    }
+}
+
+void tst_layouts::captions_fit_their_labels_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("key");
+    for (const char* form :
+        {"Which_PC_Card", "Product_Selection_KNx0", "Product_Selection_KNx5", "KN40_Entry"})
+        QTest::newRow(form) << form << QString();
+    for (const char* form : {"KN45_Entry", "KN85_Entry", "KN95_Entry"}) {
+        QTest::addRow("%s, 64-bit result", form) << form << "abcde";
+        QTest::addRow("%s, 128-bit result", form) << form << "abcdefghijklm";
+    }
+    QTest::newRow("KN75_Entry") << "KN75_Entry"
+                                << "abcde";
+}
+
+void tst_layouts::captions_fit_their_labels()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, key);
+    QWidget& window = Open(form);
+    if (!key.isEmpty())
+        Convert_Key(window, key);
+    for (auto* label : window.findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || !label->isVisible())
+            continue;
+        const QFontMetrics metrics(label->font());
+        const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
+        const QRect needed
+            = metrics.boundingRect(QRect(0, 0, label->width(), 1000), flags, label->text());
+        QVERIFY2(needed.height() <= label->height() && needed.width() <= label->width(),
+            qPrintable(QString("%1 needs %2x%3 in %4x%5")
+                           .arg(label->objectName())
+                           .arg(needed.width())
+                           .arg(needed.height())
+                           .arg(label->width())
+                           .arg(label->height())));
+    }
+}
+
+void tst_layouts::result_boxes_lie_over_the_drawn_fields_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("picture_name");
+    QTest::addColumn<QString>("boxes");
+    for (const char* form : {"KN45_Entry", "KN85_Entry", "KN95_Entry"}) {
+        QTest::addRow("%s, 64-bit", form) << form << "abcde"
+                                          << "Picture1"
+                                          << "Text_64_Bit_Keys";
+        QTest::addRow("%s, 128-bit", form) << form << "abcdefghijklm"
+                                           << "Picture2"
+                                           << "Text_128_Bit_Keys";
+    }
+    QTest::newRow("KN75_Entry") << "KN75_Entry"
+                                << "abcde"
+                                << "Picture1"
+                                << "Text_64_Bit_Keys";
+    QTest::newRow("KN40_Entry") << "KN40_Entry" << QString() << "Image1"
+                                << "Text_WEP";
+}
+
+void tst_layouts::result_boxes_lie_over_the_drawn_fields()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, key);
+    QFETCH(QString, picture_name);
+    QFETCH(QString, boxes);
+
+    QMainWindow& window = Open(form);
+    if (!key.isEmpty())
+        Convert_Key(window, key);
+    QWidget& picture = Child(window, picture_name);
+    QVERIFY(picture.isVisible());
+
+    QList<QWidget*> results;
+    if (boxes == "Text_WEP") {
+        results << &Child(window, "Text_WEP");
+    } else {
+        for (int index = 0; index < key.size(); ++index)
+            results << &Child(window, QString("%1_%2").arg(boxes).arg(index));
+    }
+
+    QList<QRectF> fields;
+    for (const QRectF& field : White_Fields(picture)) {
+        const bool key_field = boxes == "Text_WEP" ? field.width() > 100 : field.width() < 40;
+        if (key_field)
+            fields << field.translated(picture.pos());
+    }
+    QCOMPARE(fields.size(), results.size());
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        QVERIFY(results[i]->isVisible());
+        QVERIFY2(Lies_Over(results[i]->geometry(), fields[i]),
+            qPrintable(QString("%1 at %2, drawn field at %3")
+                           .arg(results[i]->objectName(), Describe(results[i]->geometry()),
+                               Describe(fields[i]))));
+        QVERIFY2(
+            results[i]->geometry().intersects(picture.geometry()), "the box is off the picture");
+    }
+    // The boxes are stacked in front of the picture.
+    const auto children = window.centralWidget()->children();
+    QVERIFY(children.indexOf(results.first()) > children.indexOf(&picture));
+}
+
+void tst_layouts::focus_order_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QStringList>("walk");
+
+    const QString option = "Option_Product_%1";
+    const QString box_64 = "Text_64_Bit_Keys_%1";
+    const QString box_128 = "Text_128_Bit_Keys_%1";
+    const QStringList entry = {"Text_WEP", "Convert_Button"};
+    QTest::newRow("Which_PC_Card")
+        << "Which_PC_Card" << QString() << Names(option, {3, 2, 1, 0, 4});
+    QTest::newRow("Product_Selection_KNx0")
+        << "Product_Selection_KNx0" << QString() << Names(option, {0, 1, 2, 3});
+    QTest::newRow("Product_Selection_KNx5")
+        << "Product_Selection_KNx5" << QString() << Names(option, {0});
+    QTest::newRow("KN40_Entry") << "KN40_Entry" << QString()
+                                << Names(box_128, Range(0, 12))
+            + QStringList{"Convert_Button", "Text_WEP"};
+    QTest::newRow("KN45_Entry") << "KN45_Entry" << QString() << entry;
+    QTest::newRow("KN45_Entry, 64-bit") << "KN45_Entry"
+                                        << "abcde" << entry + Names(box_64, Range(0, 4));
+    QTest::newRow("KN45_Entry, 128-bit") << "KN45_Entry"
+                                         << "abcdefghijklm" << entry + Names(box_128, Range(0, 12));
+    for (const char* form : {"KN85_Entry", "KN95_Entry"}) {
+        QTest::addRow("%s", form) << form << QString() << entry;
+        QTest::addRow("%s, 64-bit", form) << form << "abcde" << Names(box_64, Range(0, 4)) + entry;
+        QTest::addRow("%s, 128-bit", form)
+            << form << "abcdefghijklm" << Names(box_128, Range(12, 0)) + entry;
+    }
+    QTest::newRow("KN75_Entry") << "KN75_Entry" << QString()
+                                << QStringList{"Text_WEP"} + Names(box_64, Range(0, 4))
+            + QStringList{"Convert_Button"};
+}
+
+void tst_layouts::focus_order()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, key);
+    QFETCH(QStringList, walk);
+
+    QWidget& window = Open(form);
+    if (!key.isEmpty())
+        Convert_Key(window, key);
+    QStringList actual = Tab_Walk(window);
+    // The walk is a cycle; begin it where the design begins.
+    const qsizetype start = actual.indexOf(walk.first());
+    if (start > 0)
+        actual = actual.mid(start) + actual.first(start);
+    QCOMPARE(actual, walk);
+    if (key.isEmpty())
+        QCOMPARE(Tab_Walk(window).first(), walk.first());
+}
+
+QTEST_MAIN(tst_layouts)
+#include "tst_layouts.moc"
