@@ -8,7 +8,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-comic-neue fonts-dejavu-core fonts-liberation
-    xvfb xauth
+    xvfb xauth xdotool xclip strace
     clang-format
     binutils-mingw-w64-x86-64 desktop-file-utils appstream
 )

@@ -1,0 +1,203 @@
+#!/usr/bin/env bash
+# Drives the real program on an X display with real input events only, and
+# reads results back as a user would: through selection, clipboard and window
+# titles. Run under a display of its own:
+#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/e2e.sh <program> <scenario>
+set -euo pipefail
+program=$1
+scenario=$2
+
+fail() {
+    echo "FAIL ($scenario): $*" >&2
+    exit 1
+}
+
+# --- the program and its windows --------------------------------------------
+
+start_program() {
+    "$program" &
+    program_pid=$!
+    window=$(wait_for_window 'Which Product')
+}
+
+# Prints the id of the visible window with that exact title, once it is there.
+wait_for_window() {
+    local title=$1 id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | tail -n 1) || true
+        if [ -n "$id" ]; then
+            echo "$id"
+            return
+        fi
+        sleep 0.05
+    done
+    fail "no window \"$title\" came up"
+}
+
+wait_until_gone() {
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.05
+    done
+    fail "window \"$1\" did not go"
+}
+
+# The menu bar's height: the window's height less its designed client height.
+menu_height() {
+    local height
+    height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+    echo $((height - $1))
+}
+
+# Clicks at a point of the client area of the current window.
+click_client() {
+    xdotool mousemove --window "$window" "$1" $(($2 + menu)) click 1
+    sleep 0.15
+}
+
+click_menu() {
+    xdotool mousemove --window "$window" "$1" $((menu / 2)) click 1
+    sleep 0.15
+}
+
+type_text() {
+    xdotool type --delay 20 "$1"
+    sleep 0.1
+}
+
+press() {
+    xdotool key "$@"
+    sleep 0.1
+}
+
+# What the focused box holds, read as a user would: select all and copy.
+copy_focused() {
+    printf '' | xclip -selection clipboard
+    press ctrl+a ctrl+c
+    xclip -o -selection clipboard 2>/dev/null || true
+}
+
+# The text of the box at a client point.
+read_box() {
+    click_client "$1" "$2"
+    copy_focused
+}
+
+expect_equal() {
+    [ "$1" = "$2" ] || fail "$3: got \"$1\", expected \"$2\""
+}
+
+# --- the windows' designed places, in client pixels --------------------------
+
+choose_product() { # on the first chooser, by option index
+    menu=$(menu_height 164)
+    click_client 20 $((47 + 21 * $1 + 9))
+}
+
+choose_for_older_card() { # on the older cards' chooser
+    window=$(wait_for_window 'Select Product Connecting To')
+    menu=$(menu_height 133)
+    click_client 17 $((42 + 21 * $1 + 9))
+}
+
+choose_for_newer_card() {
+    window=$(wait_for_window 'Select Product Connecting To')
+    menu=$(menu_height 77)
+    click_client 17 $((46 + 9))
+}
+
+# Reads the hex boxes of a grid: origin, count.
+read_hex_boxes() {
+    local x0=$1 y0=$2 count=$3 texts=() i
+    for ((i = 0; i < count; i++)); do
+        texts+=("$(read_box $((x0 + 39 * (i % 5) + 12)) $((y0 + 24 * (i / 5) + 11)))")
+    done
+    echo "${texts[*]}"
+}
+
+# --- scenarios ---------------------------------------------------------------
+
+kn40_user_joins_kn85() {
+    start_program
+    choose_product 3
+    choose_for_older_card 2
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height 433)
+    type_text 'ascii test$$$'
+    click_client 297 38 # Convert
+    expect_equal "$(read_hex_boxes 132 288 13)" "61 73 63 69 69 20 74 65 73 74 24 24 24" "the 13 hex boxes"
+}
+
+kn60_user_reaches_kn75() {
+    start_program
+    choose_product 4
+    choose_for_older_card 1
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height 445)
+    type_text 'SSID5'
+    click_client 360 15 # Convert
+    expect_equal "$(read_hex_boxes 129 297 5)" "53 53 49 44 35" "the 5 hex boxes"
+}
+
+kn45_user_copies_adhoc_key() {
+    start_program
+    choose_product 0
+    choose_for_newer_card
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height 458)
+    # The first box has the focus; Tab walks the boxes.
+    type_text '4b'
+    for byte in 65 79 21 7e; do
+        press Tab
+        type_text "$byte"
+    done
+    click_client 235 103 # Convert
+    printf '' | xclip -selection clipboard
+    press ctrl+c # the key is selected already
+    expect_equal "$(xclip -o -selection clipboard)" 'Key!~' "the copied key"
+}
+
+rejected_key_shows_message() {
+    start_program
+    choose_product 3
+    choose_for_older_card 2
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height 433)
+    type_text 'abc'
+    click_client 297 38
+    wait_for_window 'Invalid Key' >/dev/null
+    press Return
+    wait_until_gone 'Invalid Key'
+    expect_equal "$(read_box 330 15)" 'abc' "the key as typed"
+}
+
+restart_and_choose_again() {
+    start_program
+    choose_product 3
+    choose_for_older_card 2
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height 433)
+    type_text 'abcde'
+    click_client 297 38
+    click_menu 57 # Restart
+    window=$(wait_for_window 'Which Product')
+    choose_product 3
+    choose_for_older_card 2
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height 433)
+    expect_equal "$(read_hex_boxes 132 288 5)" "61 62 63 64 65" "the result kept over Restart"
+}
+
+exit_ends_the_program() {
+    start_program
+    menu=$(menu_height 164)
+    click_menu 18 # Exit
+    local status=0
+    wait "$program_pid" || status=$?
+    expect_equal "$status" 0 "the exit status"
+    program_pid=
+}
+
+trap '[ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true' EXIT
+"$scenario"
+echo "PASS ($scenario)"
