@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool xclip strace
     clang-format
     binutils-mingw-w64-x86-64 desktop-file-utils appstream
+    clang-14 libfuzzer-14-dev libclang-rt-14-dev llvm-14 time
 )
 
 missing=()

@@ -36,7 +36,8 @@ QString Broken_Invariant(const Application& application)
         [](const QString& name) { return Main_Forms.contains(name); });
     if (main_forms != 1)
         return QString("%1 main forms visible: %2").arg(main_forms).arg(visible.join(','));
-    visible.removeIf([](const QString& name) { return Main_Forms.contains(name) || name == "frmAbout"; });
+    visible.removeIf(
+        [](const QString& name) { return Main_Forms.contains(name) || name == "frmAbout"; });
     if (!visible.isEmpty())
         return "unexpected windows: " + visible.join(',');
     for (const QString& form : Main_Forms + QStringList{"frmAbout"}) {
@@ -66,8 +67,9 @@ private:
 
 QString tst_monkey::Random_Text()
 {
-    static const QStringList pieces = {"a", "Z", "0", "7", "e", "F", "4a", "7E", "20", " ", "~", "$", "é", "€",
-        "ą", QString::fromUtf8("钥"), QString::fromUtf8("😀"), "ÿ", "\t", "ascii test$$$", "1F", "zz"};
+    static const QStringList pieces = {"a", "Z", "0", "7", "e", "F", "4a", "7E", "20", " ", "~",
+        "$", "é", "€", "ą", QString::fromUtf8("钥"), QString::fromUtf8("😀"), "ÿ", "\t",
+        "ascii test$$$", "1F", "zz"};
     QString text;
     const int count = int(random_.bounded(8));
     for (int i = 0; i < count; ++i)
@@ -95,11 +97,12 @@ void tst_monkey::Answer(QWidget& modal)
 // Does one thing a user could do on the form, and says what it was.
 QString tst_monkey::Act(QMainWindow& form)
 {
-    const auto options = form.findChildren<QAbstractButton*>(QRegularExpression("^Option_Product_"));
+    const auto options
+        = form.findChildren<QAbstractButton*>(QRegularExpression("^Option_Product_"));
     const auto boxes = form.findChildren<QLineEdit*>();
     QList<QLineEdit*> visible_boxes;
     std::copy_if(boxes.begin(), boxes.end(), std::back_inserter(visible_boxes),
-                 [](QLineEdit* box) { return box->isVisible(); });
+        [](QLineEdit* box) { return box->isVisible(); });
 
     const int choice = int(random_.bounded(100));
     if (choice < 25 && !options.isEmpty()) {
@@ -166,7 +169,10 @@ void tst_monkey::random_user_actions()
             application.reset();
             const QStringList strays = Stray_Windows();
             if (!strays.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, run %2: stray windows %3").arg(seed).arg(runs).arg(strays.join(','))));
+                QFAIL(qPrintable(QString("seed %1, run %2: stray windows %3")
+                                     .arg(seed)
+                                     .arg(runs)
+                                     .arg(strays.join(','))));
             application = std::make_unique<Application>();
             application->Start();
             ++runs;
@@ -174,12 +180,15 @@ void tst_monkey::random_user_actions()
         QMainWindow* form = Visible_Main_Form();
         QString done = "(no form)";
         if (form) {
-            While_Modal([&] { done = Act(*form); }, [&](QWidget& modal) {
-                done += " / answered " + modal.objectName() + (qobject_cast<QMessageBox*>(&modal) ? " message" : "");
-                Answer(modal);
-            });
+            While_Modal([&] { done = Act(*form); },
+                [&](QWidget& modal) {
+                    done += " / answered " + modal.objectName()
+                        + (qobject_cast<QMessageBox*>(&modal) ? " message" : "");
+                    Answer(modal);
+                });
             // A modeless About box is closed now and then too.
-            if (auto* about = application->About_Box(); about && about->isVisible() && random_.bounded(4) == 0) {
+            if (auto* about = application->About_Box();
+                about && about->isVisible() && random_.bounded(4) == 0) {
                 Answer(*about);
                 done += " / closed the About box";
             }
@@ -187,7 +196,8 @@ void tst_monkey::random_user_actions()
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const QString broken = Broken_Invariant(*application);
         if (!broken.isEmpty())
-            QFAIL(qPrintable(QString("seed %1, action %2 (%3): %4").arg(seed).arg(action).arg(done, broken)));
+            QFAIL(qPrintable(
+                QString("seed %1, action %2 (%3): %4").arg(seed).arg(action).arg(done, broken)));
     }
     qInfo("%d actions over %d runs of the program", actions, runs);
 }
