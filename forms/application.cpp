@@ -27,7 +27,6 @@ Application::Application(QObject* parent) : QObject(parent)
     Q_INIT_RESOURCE(keywright);
     QCoreApplication::setApplicationName(Title);
     QCoreApplication::setApplicationVersion(Version_Text);
-    QGuiApplication::setApplicationDisplayName(Title);
     // Navigation hides one window before it shows the next; only End() quits.
     QGuiApplication::setQuitOnLastWindowClosed(false);
     QFont::insertSubstitution("Comic Sans MS", "Comic Neue");

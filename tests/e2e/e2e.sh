@@ -18,12 +18,14 @@ start_program() {
     "$program" &
     program_pid=$!
     window=$(wait_for_window 'Which Product')
+    # The caption that the window manager shows is the designed one, no more.
+    expect_equal "$(xprop -id "$window" _NET_WM_NAME)" '_NET_WM_NAME(UTF8_STRING) = "Which Product"' "the caption"
 }
 
 # Prints the id of the visible window with that exact title, once it is there.
 wait_for_window() {
     local title=$1 id
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | tail -n 1) || true
         if [ -n "$id" ]; then
             echo "$id"
@@ -35,7 +37,7 @@ wait_for_window() {
 }
 
 wait_until_gone() {
-    for _ in $(seq 100); do
+    for _ in $(seq 600); do
         xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
         sleep 0.05
     done
@@ -70,11 +72,23 @@ press() {
     sleep 0.1
 }
 
+# What the clipboard holds once something has been copied into it; empty
+# after a few seconds without.
+pasted() {
+    local text
+    for _ in $(seq 100); do
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ -z "$text" ] || break
+        sleep 0.05
+    done
+    echo "$text"
+}
+
 # What the focused box holds, read as a user would: select all and copy.
 copy_focused() {
     printf '' | xclip -selection clipboard
     press ctrl+a ctrl+c
-    xclip -o -selection clipboard 2>/dev/null || true
+    pasted
 }
 
 # The text of the box at a client point.
@@ -154,7 +168,7 @@ kn45_user_copies_adhoc_key() {
     click_client 235 103 # Convert
     printf '' | xclip -selection clipboard
     press ctrl+c # the key is selected already
-    expect_equal "$(xclip -o -selection clipboard)" 'Key!~' "the copied key"
+    expect_equal "$(pasted)" 'Key!~' "the copied key"
 }
 
 rejected_key_shows_message() {
