@@ -24,7 +24,6 @@ constexpr char Dialog_Font_Family[] = "MS Shell Dlg 2";
 Application::Application(QObject* parent) : QObject(parent)
 {
     Q_INIT_RESOURCE(keywright);
-    Q_INIT_RESOURCE(keywright);
     QCoreApplication::setApplicationName(Title);
     QCoreApplication::setApplicationVersion(Version_Text);
     // Navigation hides one window before it shows the next; only End() quits.
@@ -102,7 +101,7 @@ void Application::Select(QAbstractButton& option)
 void Application::Show_About(QWidget& over, About_Modality modality)
 {
     if (!about_box_) {
-        about_box_ = new frmAbout(*this, over);
+        about_box_ = new frmAbout(over);
         connect(about_box_, &QDialog::finished, this, [this] { about_box_.clear(); });
         about_box_->Form_Load();
     } else if (about_box_->parentWidget() != &over) {

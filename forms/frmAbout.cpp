@@ -8,14 +8,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-frmAbout::frmAbout(Application&, QWidget& over) : QDialog(&over)
+frmAbout::frmAbout(QWidget& over) : QDialog(&over)
 {
     Ui::frmAbout().setupUi(this);
     setAttribute(Qt::WA_DeleteOnClose); // closing is unloading
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(size());
-    move(property("clientPosition").toPoint());
+    setGeometry(QRect(property("clientPosition").toPoint(), size())); // places the client area
     connect(&Find_Control<QPushButton>(*this, "cmdOK"), &QPushButton::clicked, this,
         &frmAbout::cmdOK_Click);
 }

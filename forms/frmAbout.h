@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-class Application;
 class QWidget;
 
 // The About box. Every About loads it anew; OK, Esc or closing its window
@@ -11,7 +10,7 @@ class frmAbout final : public QDialog {
     Q_OBJECT
 
 public:
-    frmAbout(Application& application, QWidget& over);
+    explicit frmAbout(QWidget& over);
 
     void Form_Load();
     void cmdOK_Click();
