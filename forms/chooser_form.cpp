@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <stdexcept>
+#include <string>
+
 void Chooser_Form::Set_Up_Options()
 {
     for (const auto& [index, option] : Find_Control_Array<QRadioButton>(*this, "Option_Product"))
