@@ -120,6 +120,19 @@ choose_for_newer_card() {
     click_client 17 $((46 + 9))
 }
 
+# Takes over the entry window that a chooser opened, by its client height.
+enter_entry_window() {
+    window=$(wait_for_window Keywright)
+    menu=$(menu_height "$1")
+}
+
+# The way of a KN40 user to the KN85 access point's window.
+open_kn85_entry() {
+    choose_product 3
+    choose_for_older_card 2
+    enter_entry_window 433
+}
+
 # Reads the hex boxes of a grid: origin, count.
 read_hex_boxes() {
     local x0=$1 y0=$2 count=$3 texts=() i
@@ -133,10 +146,7 @@ read_hex_boxes() {
 
 kn40_user_joins_kn85() {
     start_program
-    choose_product 3
-    choose_for_older_card 2
-    window=$(wait_for_window Keywright)
-    menu=$(menu_height 433)
+    open_kn85_entry
     type_text 'ascii test$$$'
     click_client 297 38 # Convert
     expect_equal "$(read_hex_boxes 132 288 13)" "61 73 63 69 69 20 74 65 73 74 24 24 24" "the 13 hex boxes"
@@ -146,8 +156,7 @@ kn60_user_reaches_kn75() {
     start_program
     choose_product 4
     choose_for_older_card 1
-    window=$(wait_for_window Keywright)
-    menu=$(menu_height 445)
+    enter_entry_window 445
     type_text 'SSID5'
     click_client 360 15 # Convert
     expect_equal "$(read_hex_boxes 129 297 5)" "53 53 49 44 35" "the 5 hex boxes"
@@ -157,8 +166,7 @@ kn45_user_copies_adhoc_key() {
     start_program
     choose_product 0
     choose_for_newer_card
-    window=$(wait_for_window Keywright)
-    menu=$(menu_height 458)
+    enter_entry_window 458
     # The first box has the focus; Tab walks the boxes.
     type_text '4b'
     for byte in 65 79 21 7e; do
@@ -173,10 +181,7 @@ kn45_user_copies_adhoc_key() {
 
 rejected_key_shows_message() {
     start_program
-    choose_product 3
-    choose_for_older_card 2
-    window=$(wait_for_window Keywright)
-    menu=$(menu_height 433)
+    open_kn85_entry
     type_text 'abc'
     click_client 297 38
     wait_for_window 'Invalid Key' >/dev/null
@@ -187,18 +192,12 @@ rejected_key_shows_message() {
 
 restart_and_choose_again() {
     start_program
-    choose_product 3
-    choose_for_older_card 2
-    window=$(wait_for_window Keywright)
-    menu=$(menu_height 433)
+    open_kn85_entry
     type_text 'abcde'
     click_client 297 38
     click_menu 57 # Restart
     window=$(wait_for_window 'Which Product')
-    choose_product 3
-    choose_for_older_card 2
-    window=$(wait_for_window Keywright)
-    menu=$(menu_height 433)
+    open_kn85_entry
     expect_equal "$(read_hex_boxes 132 288 5)" "61 62 63 64 65" "the result kept over Restart"
 }
 
