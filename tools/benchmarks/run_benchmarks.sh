@@ -47,9 +47,9 @@ read -r bare_ms bare_kib < <(measure bare "$build_dir/tools/benchmarks/bare_wind
 
 echo "Start-up to the first window, median of $runs runs:"
 printf '  Keywright %6s ms   bare Qt window %6s ms   ratio %.2f\n' "$keywright_ms" "$bare_ms" \
-    "$(echo "$keywright_ms / $bare_ms" | bc -l)"
+    "$(awk "BEGIN { print $keywright_ms / $bare_ms }")"
 echo "Peak resident memory, median of $runs runs:"
 printf '  Keywright %6s KiB  bare Qt window %6s KiB  ratio %.2f\n' "$keywright_kib" "$bare_kib" \
-    "$(echo "$keywright_kib / $bare_kib" | bc -l)"
+    "$(awk "BEGIN { print $keywright_kib / $bare_kib }")"
 echo "Convert press to painted result:"
 "$build_dir/tools/benchmarks/convert_latency" | sed 's/^/  /'
