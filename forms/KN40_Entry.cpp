@@ -36,7 +36,7 @@ void KN40_Entry::Convert_Button_Click()
                               Report(QString::fromStdU16String(rejection.Message));
                               QLineEdit* box = boxes_[rejection.Box_Index];
                               box->setFocus();
-                              box->setSelection(0, box->text().size());
+                              box->selectAll();
                           },
                    [this](const Count_Rejection& rejection) {
                        // The user sees which characters the used boxes make.
@@ -48,7 +48,7 @@ void KN40_Entry::Convert_Button_Click()
                    [this](const std::u16string& key_text) {
                        key_box_->setText(QString::fromStdU16String(key_text));
                        key_box_->setFocus();
-                       key_box_->setSelection(0, key_box_->text().size());
+                       key_box_->selectAll();
                    }},
         Hex_To_Ascii_Key(box_texts));
 }
@@ -60,8 +60,7 @@ void KN40_Entry::Report(const QString& message)
 
 void KN40_Entry::Text_128_Bit_Keys_GotFocus(int index)
 {
-    QLineEdit* box = boxes_[index];
-    box->setSelection(0, box->text().size());
+    boxes_[index]->selectAll();
 }
 
 bool KN40_Entry::eventFilter(QObject* watched, QEvent* event)

@@ -13,5 +13,6 @@ KN75_Entry::KN75_Entry(Application& application)
 
 void KN75_Entry::Show_Hex_Key(const Hex_Key& key)
 {
-    Fill_Boxes(boxes_, key, false);
+    // Its boxes are on show from the start, so showing them changes nothing.
+    Fill_Boxes(boxes_, key);
 }

@@ -36,12 +36,10 @@ void Ascii_Entry_Form::Convert_Button_Click()
         Ascii_To_Hex_Key(key_box_->text().toStdU16String(), rule_));
 }
 
-void Ascii_Entry_Form::Fill_Boxes(
-    const std::vector<QLineEdit*>& boxes, const Hex_Key& key, bool show)
+void Ascii_Entry_Form::Fill_Boxes(const std::vector<QLineEdit*>& boxes, const Hex_Key& key)
 {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
-        if (show)
-            boxes[i]->show();
+        boxes[i]->show();
         boxes[i]->setText(QString::fromStdU16String(key.Byte_Texts.at(i)));
     }
 }
@@ -86,5 +84,5 @@ void Two_Size_Entry_Form::Show_Hex_Key(const Hex_Key& key)
     heading_->setText(is_128_bit ? Heading_128 : Heading_64);
     heading_->show();
     (is_128_bit ? picture_128_ : picture_64_)->show();
-    Fill_Boxes(is_128_bit ? boxes_128_ : boxes_64_, key, true);
+    Fill_Boxes(is_128_bit ? boxes_128_ : boxes_64_, key);
 }

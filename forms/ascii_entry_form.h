@@ -26,8 +26,8 @@ protected:
 
     virtual void Show_Hex_Key(const Hex_Key& key) = 0;
 
-    // Writes the byte texts into the boxes, showing each box first if asked to.
-    static void Fill_Boxes(const std::vector<QLineEdit*>& boxes, const Hex_Key& key, bool show);
+    // Shows each box, then writes its byte text into it.
+    static void Fill_Boxes(const std::vector<QLineEdit*>& boxes, const Hex_Key& key);
 
 private:
     void Set_Up_Conversion();

@@ -49,8 +49,6 @@ public:
         return widget;
     }
 
-    QWidget& Root() { return root_; }
-
     QImage Grab()
     {
         root_.ensurePolished();
@@ -68,11 +66,9 @@ private:
     QWidget root_;
 };
 
-QLineEdit* Masked_Box(Dialog_Canvas& canvas, const QRect& geometry)
+void Masked_Box(Dialog_Canvas& canvas, const QRect& geometry)
 {
-    auto* box = canvas.Add<QLineEdit>(nullptr, geometry, QString("xx"));
-    box->setEchoMode(QLineEdit::Password);
-    return box;
+    canvas.Add<QLineEdit>(nullptr, geometry, QString("xx"))->setEchoMode(QLineEdit::Password);
 }
 
 void Add_Key_Row(Dialog_Canvas& canvas, const QString& label, QPoint origin, int boxes, bool masked)
