@@ -6,7 +6,7 @@
 #include "overloaded.h"
 #include "ui_KN40_Entry.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -34,16 +34,15 @@ void KN40_Entry::Convert_Button_Click()
 
     std::visit(Overloaded{[this](const Box_Rejection& rejection) {
                               Report(QString::fromStdU16String(rejection.Message));
-                              QLineEdit* box = boxes_[rejection.Box_Index];
-                              box->setFocus();
-                              box->selectAll();
+                              Move_Focus_To_Box(rejection.Box_Index);
+                              boxes_[rejection.Box_Index]->selectAll();
                           },
                    [this](const Count_Rejection& rejection) {
                        // The user sees which characters the used boxes make.
                        key_box_->setText(QString::fromStdU16String(rejection.Key_Text));
                        Report(QString::fromStdU16String(rejection.Message));
                        key_box_->clear();
-                       boxes_.front()->setFocus();
+                       Move_Focus_To_Box(0);
                    },
                    [this](const std::u16string& key_text) {
                        key_box_->setText(QString::fromStdU16String(key_text));
@@ -58,17 +57,53 @@ void KN40_Entry::Report(const QString& message)
     Show_Message(*this, Application::Title, message);
 }
 
+// Where the window waits for the keyboard to come back (a compositor decides
+// that on Wayland), the box gets no focus event now, so its handler runs here.
+void KN40_Entry::Move_Focus_To_Box(int index)
+{
+    QLineEdit* box = boxes_[index];
+    box->setFocus();
+    if (!box->hasFocus())
+        Text_128_Bit_Keys_GotFocus(index);
+}
+
 void KN40_Entry::Text_128_Bit_Keys_GotFocus(int index)
 {
     boxes_[index]->selectAll();
 }
 
+namespace {
+
+// Focus that leaves and comes back with the window, a popup or the menu bar,
+// not with a move of the user or the program.
+bool Leaves_With_The_Window(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+        || reason == Qt::MenuBarFocusReason;
+}
+
+} // namespace
+
+void KN40_Entry::Box_Focus_Changed(int index, const QFocusEvent& event)
+{
+    QLineEdit* box = boxes_[index];
+    const bool with_the_window = Leaves_With_The_Window(event.reason());
+    if (event.lostFocus()) {
+        box_left_ = with_the_window ? box : nullptr;
+        return;
+    }
+    const bool coming_back = with_the_window && box == box_left_;
+    box_left_ = nullptr;
+    if (!coming_back)
+        Text_128_Bit_Keys_GotFocus(index);
+}
+
 bool KN40_Entry::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        const auto box = std::find(boxes_.begin(), boxes_.end(), watched);
-        if (box != boxes_.end())
-            Text_128_Bit_Keys_GotFocus(static_cast<int>(box - boxes_.begin()));
-    }
+    const auto box = std::find(boxes_.begin(), boxes_.end(), watched);
+    if (box != boxes_.end()
+        && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        Box_Focus_Changed(
+            static_cast<int>(box - boxes_.begin()), static_cast<QFocusEvent&>(*event));
     return Main_Form::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class QFocusEvent;
 class QLineEdit;
 
 // Hex boxes of the older cards in, the ASCII key for the newer cards' Client
@@ -22,7 +23,12 @@ protected:
 
 private:
     void Report(const QString& message);
+    void Move_Focus_To_Box(int index);
+    void Box_Focus_Changed(int index, const QFocusEvent& event);
 
     std::vector<QLineEdit*> boxes_;
     QLineEdit* key_box_;
+    // The box that held the focus when the user left the window, for a menu
+    // or a popup; the focus coming back there is no move into the box.
+    QLineEdit* box_left_ = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "Product_Selection_KNx0.h"
 #include "Product_Selection_KNx5.h"
 #include "Which_PC_Card.h"
+#include "classic_look.h"
 #include "frmAbout.h"
 #include "version.h"
 
@@ -35,6 +36,7 @@ Application::Application(QObject* parent) : QObject(parent)
     QFont dialog_font(Dialog_Font_Family);
     dialog_font.setPixelSize(10);
     QApplication::setFont(dialog_font);
+    Apply_Classic_Look(*qApp);
 }
 
 Application::~Application()

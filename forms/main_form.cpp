@@ -1,6 +1,7 @@
 #include "main_form.h"
 
 #include "Which_PC_Card.h"
+#include "classic_look.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,6 +12,7 @@ void Main_Form::Set_Up_Window()
     Connect_Menu_Command("Exit", &Main_Form::Exit_Click);
     Connect_Menu_Command("Restart", &Main_Form::Restart_Click);
     Connect_Menu_Command("About", &Main_Form::About_Click);
+    Dress_Fields_Over_Pictures(*centralWidget());
 
     const QSize client = size();
     const int menu_height = menuBar()->sizeHint().height();

@@ -7,8 +7,10 @@
 #include "Product_Selection_KNx5.h"
 #include "Which_PC_Card.h"
 #include "application.h"
+#include "classic_look.h"
 #include "frmAbout.h"
 #include "gui_test.h"
+#include "space_run_label.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,7 +19,10 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
+
+#include <cmath>
 
 namespace {
 
@@ -27,6 +32,38 @@ QWidget& Child(QWidget& window, const QString& name)
     if (!child)
         qFatal("No control %s", qPrintable(name));
     return *child;
+}
+
+// The designed pieces of the About description, each with the run of spaces
+// that follows it.
+const QList<std::pair<QString, int>> Description_Pieces = {{"Description:", 68},
+    {"This application converts the WEP Key entry of the: KN45 (PC Card)", 50}, {"KN65 (PCI)", 56},
+    {"KN66 (USB)", 65}, {"KN75 (Residential Gateway)", 30}, {"KN85 (Commerical Access Point)", 21},
+    {"KN95 (Enterprise Access Point)", 120}, {"products to the HEX WEP entry on the:", 22},
+    {"KN40 (PC Card)", 50}, {"KN60 (PCI)", 151}, {"and vice-versa.", 0}};
+
+// A desktop's dark palette, as a platform theme hands it to the program.
+QPalette Dark_Desktop_Palette()
+{
+    const QColor grey(53, 53, 53);
+    QPalette dark(Qt::white, grey, grey.lighter(), grey.darker(), grey, QColor(238, 238, 236),
+        Qt::white, QColor(36, 36, 36), grey);
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+    return dark;
+}
+
+// The contrast ratio of two colours, 1 to 21, as readability guidelines count it.
+double Contrast(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
 }
 
 QColor Text_Colour(QWidget& control, QPalette::ColorRole role)
@@ -152,6 +189,12 @@ private slots:
     void chooser_fonts_and_colours_data();
     void chooser_fonts_and_colours();
     void about_box_look();
+    void about_description_lines_data();
+    void about_description_lines();
+    void designed_colours_on_a_dark_desktop_data();
+    void designed_colours_on_a_dark_desktop();
+    void classic_style_over_every_style_data();
+    void classic_style_over_every_style();
     void entry_colours();
     void captions_fit_their_labels_data();
     void captions_fit_their_labels();
@@ -300,14 +343,8 @@ void tst_layouts::about_box_look()
         QVERIFY(qAbs(QRectF(centred->geometry()).center().x() - about.width() / 2.0) <= 0.5);
     QCOMPARE(static_cast<QLabel&>(Child(about, "picIcon")).pixmap().size(), QSize(127, 30));
 
-    const QList<std::pair<QString, int>> pieces = {{"Description:", 68},
-        {"This application converts the WEP Key entry of the: KN45 (PC Card)", 50},
-        {"KN65 (PCI)", 56}, {"KN66 (USB)", 65}, {"KN75 (Residential Gateway)", 30},
-        {"KN85 (Commerical Access Point)", 21}, {"KN95 (Enterprise Access Point)", 120},
-        {"products to the HEX WEP entry on the:", 22}, {"KN40 (PC Card)", 50}, {"KN60 (PCI)", 151},
-        {"and vice-versa.", 0}};
     QString description;
-    for (const auto& [piece, spaces] : pieces)
+    for (const auto& [piece, spaces] : Description_Pieces)
         description += piece + QString(spaces, ' ');
     QCOMPARE(static_cast<QLabel&>(Child(about, "lblDescription")).text(), description);
 
@@ -316,6 +353,122 @@ void tst_layouts::about_box_look()
     QCOMPARE(Text_Colour(Child(about, "Line1_0"), QPalette::WindowText), QColor(Qt::white));
     QVERIFY(Child(about, "Line1_1").geometry().bottom() < ok.geometry().top());
     about.close();
+}
+
+void tst_layouts::about_description_lines_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("the dialog font") << QString() << 0;
+    for (const char* family : {"Liberation Sans", "DejaVu Sans", "Comic Neue"}) {
+        QTest::addRow("%s, 10 px", family) << family << 10;
+        QTest::addRow("%s, 12 px", family) << family << 12;
+    }
+}
+
+// Every piece starts a line of its own; a long one may go on over the next.
+void tst_layouts::about_description_lines()
+{
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    Click_Menu(Open("Product_Selection_KNx5"), "About"); // modeless from there
+    auto& description
+        = static_cast<Space_Run_Label&>(Child(*application_->About_Box(), "lblDescription"));
+    if (!family.isEmpty()) {
+        QFont font(family);
+        font.setPixelSize(pixels);
+        description.setFont(font);
+    }
+    QStringList lines = description.Lines();
+    for (const auto& [piece, spaces] : Description_Pieces) {
+        QString gathered;
+        while (!lines.isEmpty() && gathered.size() < piece.size())
+            gathered = (gathered + " " + lines.takeFirst()).trimmed();
+        QCOMPARE(gathered, piece);
+    }
+    QCOMPARE(lines, QStringList());
+    const int height = description.Lines().size() * QFontMetrics(description.font()).height();
+    QVERIFY2(height <= description.height(), qPrintable(QString::number(height)));
+    application_->About_Box()->close();
+}
+
+void tst_layouts::designed_colours_on_a_dark_desktop_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("key");
+    for (const char* form : {"Which_PC_Card", "Product_Selection_KNx0", "KN40_Entry", "KN75_Entry"})
+        QTest::newRow(form) << form << QString("abcde");
+    QTest::newRow("KN85_Entry, 128-bit") << "KN85_Entry"
+                                         << "abcdefghijklm";
+    QTest::newRow("frmAbout") << "frmAbout" << QString();
+}
+
+// Every text reads on its ground, and the boxes over a picture stay light
+// with red text like the fields drawn beneath.
+void tst_layouts::designed_colours_on_a_dark_desktop()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, key);
+    application_.reset();
+    QApplication::setPalette(Dark_Desktop_Palette());
+    application_ = std::make_unique<Application>();
+
+    QWidget* window = nullptr;
+    if (form == "frmAbout") {
+        Click_Menu(Open("Product_Selection_KNx5"), "About");
+        window = application_->About_Box();
+    } else {
+        window = &Open(form);
+        if (form != "KN40_Entry" && form.contains("Entry"))
+            Convert_Key(*window, key);
+    }
+    for (auto* control : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(control);
+        const bool shows_text = (label && !label->text().isEmpty())
+            || qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control);
+        if (!control->isVisible() || !shows_text)
+            continue;
+        const QPalette& colours = control->palette();
+        const bool text_box = qobject_cast<QLineEdit*>(control);
+        const QColor text = colours.color(text_box ? QPalette::Text : control->foregroundRole());
+        const QColor ground = colours.color(text_box ? QPalette::Base : control->backgroundRole());
+        QVERIFY2(Contrast(text, ground) >= 3.0,
+            qPrintable(control->objectName() + ": " + text.name() + " on " + ground.name()));
+        if (text_box)
+            QVERIFY2(ground.lightness() >= 235, qPrintable(control->objectName()));
+    }
+    if (window != application_->About_Box()) {
+        for (auto* box : window->findChildren<QLineEdit*>(QRegularExpression("Bit_Keys")))
+            QCOMPARE(Text_Colour(*box, QPalette::Text), QColor(Qt::red));
+    } else {
+        window->close();
+    }
+}
+
+void tst_layouts::classic_style_over_every_style_data()
+{
+    QTest::addColumn<QString>("style");
+    for (const QString& style : QStyleFactory::keys())
+        QTest::newRow(qPrintable(style)) << style;
+}
+
+// A menu command under the mouse stands out, and dialog buttons carry no
+// icon, whichever style the desktop picks.
+void tst_layouts::classic_style_over_every_style()
+{
+    QFETCH(QString, style);
+    Classic_Style classic(QStyleFactory::create(style));
+    QCOMPARE(classic.styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+
+    QMenuBar& menu_bar = *Open("Which_PC_Card").menuBar();
+    menu_bar.setStyle(&classic);
+    const QRect command = menu_bar.actionGeometry(menu_bar.actions().first());
+    const QImage resting = menu_bar.grab(command).toImage();
+    QTest::mouseMove(
+        menu_bar.window()->windowHandle(), menu_bar.mapTo(menu_bar.window(), command.center()));
+    const QImage hovered = menu_bar.grab(command).toImage();
+    menu_bar.setStyle(nullptr);
+    QVERIFY(resting != hovered);
 }
 
 void tst_layouts::entry_colours()

@@ -1,8 +1,10 @@
 #include "gui_test.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -102,6 +104,12 @@ bool While_Modal(const std::function<void()>& action, const std::function<void(Q
     return answered;
 }
 
+bool Has_Clipboard()
+{
+    QGuiApplication::clipboard()->setText("clipboard probe");
+    return QGuiApplication::clipboard()->text() == "clipboard probe";
+}
+
 void Answer_OK(QWidget& modal_window)
 {
     auto* message_box = qobject_cast<QMessageBox*>(&modal_window);
@@ -113,6 +121,22 @@ QString Message_Text(QWidget& message_box)
 {
     auto& box = static_cast<QMessageBox&>(message_box);
     return box.windowTitle() + ": " + box.text();
+}
+
+QString Message_Look_Faults(QWidget& message_box)
+{
+    auto& box = static_cast<QMessageBox&>(message_box);
+    QStringList faults;
+    if (!box.button(QMessageBox::Ok)->icon().isNull())
+        faults << "the OK button has an icon";
+    const QRect text = box.findChild<QLabel*>("qt_msgbox_label")->geometry();
+    const int left = text.left();
+    const int right = box.width() - 1 - text.right();
+    if (qAbs(left - right) > 2)
+        faults << QString("the text stands %1 px from the left, %2 px from the right")
+                      .arg(left)
+                      .arg(right);
+    return faults.join("; ");
 }
 
 QStringList Visible_Windows()

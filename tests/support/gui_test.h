@@ -22,11 +22,18 @@ void Press_Key(QWidget& control, int key);
 bool While_Modal(const std::function<void()>& action, const std::function<void(QWidget&)>& answer,
     int time_limit_ms = 5000);
 
+// Whether this display has a clipboard: a compositor without a seat has none.
+bool Has_Clipboard();
+
 // Closes a message box or the About box with its OK button.
 void Answer_OK(QWidget& modal_window);
 
 // The text and title of a message box.
 QString Message_Text(QWidget& message_box);
+
+// What in a message box's look departs from a plain one (an OK button with
+// an icon, text nearer one edge than the other); empty when nothing does.
+QString Message_Look_Faults(QWidget& message_box);
 
 // The object names of the visible top-level windows, sorted.
 QStringList Visible_Windows();

@@ -1,0 +1,88 @@
+#include "classic_look.h"
+
+#include "picture_box.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyleFactory>
+#include <QStyleOptionMenuItem>
+
+namespace {
+
+const QColor Face(212, 208, 200);
+const QColor Face_Shadow(128, 128, 128);
+const QColor Dark_Shadow(64, 64, 64);
+const QColor Selection_Blue(10, 36, 106);
+
+// The classic style draws the sunken two-pixel frame of the dialogs in the
+// pictures; one instance serves every box.
+QStyle* Drawn_Field_Style()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = QStyleFactory::create("Windows");
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+} // namespace
+
+QPalette Classic_Palette()
+{
+    QPalette palette(Qt::black, Face, Qt::white, Face_Shadow, QColor(160, 160, 160), Qt::black,
+        Qt::white, Qt::white, Face);
+    palette.setColor(QPalette::Midlight, Face);
+    palette.setColor(QPalette::Shadow, Dark_Shadow);
+    palette.setColor(QPalette::AlternateBase, QColor(245, 245, 245));
+    palette.setColor(QPalette::Highlight, Selection_Blue);
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 225));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::Link, Qt::blue);
+    palette.setColor(QPalette::LinkVisited, QColor(128, 0, 128));
+    palette.setColor(QPalette::PlaceholderText, Face_Shadow);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, Face_Shadow);
+    palette.setColor(QPalette::Disabled, QPalette::Highlight, Face_Shadow);
+    return palette;
+}
+
+void Apply_Classic_Look(QApplication& application)
+{
+    application.setStyle(new Classic_Style);
+    application.setPalette(Classic_Palette());
+}
+
+void Dress_Fields_Over_Pictures(QWidget& client_area)
+{
+    const auto pictures = client_area.findChildren<Picture_Box*>();
+    for (auto* box : client_area.findChildren<QLineEdit*>()) {
+        for (const auto* picture : pictures) {
+            if (box->geometry().intersects(picture->geometry()))
+                box->setStyle(Drawn_Field_Style());
+        }
+    }
+}
+
+int Classic_Style::styleHint(
+    StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* data) const
+{
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+}
+
+void Classic_Style::drawControl(ControlElement element, const QStyleOption* option,
+    QPainter* painter, const QWidget* widget) const
+{
+    const auto* command = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuBarItem && command && (command->state & State_Selected)) {
+        QStyleOptionMenuItem highlighted = *command;
+        highlighted.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &highlighted, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPalette>
+#include <QProxyStyle>
+
+class QApplication;
+class QWidget;
+
+// The look the windows were designed in, whatever the desktop's theme: the
+// classic light dialog colours, and text boxes over the pictures framed like
+// the fields drawn beneath them.
+void Apply_Classic_Look(QApplication& application);
+
+// Every role of every colour group, so that no desktop palette shows through.
+QPalette Classic_Palette();
+
+// Gives the text boxes that lie over a picture the classic sunken frame and
+// margins in every desktop style, so they match the drawn fields.
+void Dress_Fields_Over_Pictures(QWidget& client_area);
+
+// The desktop's own widget style, with two changes: a menu bar command under
+// the mouse or the keyboard is always highlighted (some styles highlight only
+// commands that open a menu, and the menu bars here have none), and dialog
+// buttons carry no icons.
+class Classic_Style : public QProxyStyle {
+    Q_OBJECT
+
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+        const QWidget* widget = nullptr, QStyleHintReturn* data = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+        const QWidget* widget) const override;
+};
