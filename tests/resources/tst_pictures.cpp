@@ -18,14 +18,31 @@ int Word(const QByteArray& bytes, int offset)
     return quint8(bytes[offset]) | quint8(bytes[offset + 1]) << 8;
 }
 
-int Colour_Count(const QImage& image)
+QSet<QRgb> Colours(const QImage& image)
 {
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
+            colours.insert(image.pixel(x, y) | 0xFF000000);
     }
-    return int(colours.size());
+    return colours;
+}
+
+int Colour_Count(const QImage& image)
+{
+    return int(Colours(image).size());
+}
+
+// The colours of a GIF's global colour table.
+QSet<QRgb> Gif_Table(const QByteArray& gif)
+{
+    QSet<QRgb> table;
+    const int entries = 2 << (quint8(gif[10]) & 7);
+    for (int entry = 0; entry < entries; ++entry) {
+        const int offset = 13 + 3 * entry;
+        table.insert(qRgb(quint8(gif[offset]), quint8(gif[offset + 1]), quint8(gif[offset + 2])));
+    }
+    return table;
 }
 
 // The frame header of a JPEG: whether it is baseline, and the sampling
@@ -72,28 +89,45 @@ void tst_pictures::gif_pictures_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QByteArray>("signature");
     QTest::addColumn<QSize>("size");
-    QTest::newRow("logo") << ":/pictures/tarvex_logo.gif" << QByteArray("GIF87a") << QSize(127, 30);
-    QTest::newRow("64-bit utility")
-        << ":/pictures/kn40_utility_64_bit.gif" << QByteArray("GIF89a") << QSize(344, 403);
-    QTest::newRow("128-bit utility")
-        << ":/pictures/kn40_utility_128_bit.gif" << QByteArray("GIF89a") << QSize(344, 403);
-    QTest::newRow("client manager")
-        << ":/pictures/client_manager_adhoc.gif" << QByteArray("GIF89a") << QSize(356, 322);
+    QTest::addColumn<QList<QRgb>>("kept"); // colours that must stand exactly
+
+    const QList<QRgb> dialog
+        = {qRgb(10, 36, 106), qRgb(212, 208, 200), qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? ".gif" : "@2x.gif";
+        QTest::addRow("logo, %dx", scale)
+            << ":/pictures/tarvex_logo" + suffix << QByteArray("GIF87a") << QSize(127, 30) * scale
+            << QList<QRgb>{qRgb(255, 0, 0), qRgb(255, 255, 255)};
+        QTest::addRow("64-bit utility, %dx", scale)
+            << ":/pictures/kn40_utility_64_bit" + suffix << QByteArray("GIF89a")
+            << QSize(344, 403) * scale << dialog;
+        QTest::addRow("128-bit utility, %dx", scale)
+            << ":/pictures/kn40_utility_128_bit" + suffix << QByteArray("GIF89a")
+            << QSize(344, 403) * scale << dialog;
+        QTest::addRow("client manager, %dx", scale)
+            << ":/pictures/client_manager_adhoc" + suffix << QByteArray("GIF89a")
+            << QSize(356, 322) * scale << dialog;
+    }
 }
 
+// The colour table holds exactly the colours drawn, the designed ones among them.
 void tst_pictures::gif_pictures()
 {
     QFETCH(QString, path);
     QFETCH(QByteArray, signature);
     QFETCH(QSize, size);
+    QFETCH(QList<QRgb>, kept);
 
     const QByteArray gif = Read(path);
     QCOMPARE(gif.left(6), signature);
     QCOMPARE(QSize(Word(gif, 6), Word(gif, 8)), size);
     const QImage image = QImage::fromData(gif, "gif");
     QCOMPARE(image.size(), size);
-    QVERIFY(Colour_Count(image) <= 256);
     QVERIFY2(Colour_Count(image) > 2, "the picture is not blank");
+    const QSet<QRgb> drawn = Colours(image);
+    QCOMPARE(Gif_Table(gif), drawn);
+    for (const QRgb colour : kept)
+        QVERIFY2(drawn.contains(colour), qPrintable(QColor(colour).name()));
 }
 
 void tst_pictures::jpeg_copy_is_baseline_with_4_2_0_sampling()

@@ -75,21 +75,43 @@ QByteArray Lzw_Compress(const std::vector<int>& pixels, int minimum_code_size)
     return packer.Finish();
 }
 
+// The colours of the image in the order of their first pixel, and each
+// pixel's index among them.
+std::pair<QList<QRgb>, std::vector<int>> Index_Colours(const QImage& image)
+{
+    std::pair<QList<QRgb>, std::vector<int>> indexed;
+    auto& [colours, pixels] = indexed;
+    std::map<QRgb, int> index_of;
+    pixels.reserve(std::size_t(image.width()) * std::size_t(image.height()));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb colour = image.pixel(x, y) | 0xFF000000;
+            const auto [known, added] = index_of.try_emplace(colour, int(colours.size()));
+            if (added)
+                colours << colour;
+            pixels.push_back(known->second);
+        }
+    }
+    return indexed;
+}
+
 } // namespace
 
 QByteArray Encode_Gif(const QImage& image, Gif_Version version)
 {
-    QImage indexed
-        = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    QList<QRgb> colours = indexed.colorTable();
+    auto [colours, pixels] = Index_Colours(image);
+    if (colours.size() > 256)
+        return {};
     int table_bits = 1;
     while ((1 << table_bits) < colours.size())
         ++table_bits;
-    colours.resize(1 << table_bits, qRgb(0, 0, 0));
+    // The table's length is a power of two; the spare entries repeat a
+    // colour of the picture, so that it names no colour that was not drawn.
+    colours.resize(1 << table_bits, colours.back());
 
     QByteArray out(version == Gif_Version::Gif87a ? "GIF87a" : "GIF89a");
-    Put_Word(out, indexed.width());
-    Put_Word(out, indexed.height());
+    Put_Word(out, image.width());
+    Put_Word(out, image.height());
     out.append(char(0x80 | ((table_bits - 1) << 4) | (table_bits - 1))); // global table
     out.append(char(0)); // background index
     out.append(char(0)); // square pixels
@@ -102,16 +124,10 @@ QByteArray Encode_Gif(const QImage& image, Gif_Version version)
     out.append(',');
     Put_Word(out, 0);
     Put_Word(out, 0);
-    Put_Word(out, indexed.width());
-    Put_Word(out, indexed.height());
+    Put_Word(out, image.width());
+    Put_Word(out, image.height());
     out.append(char(0)); // no local table, not interlaced
 
-    std::vector<int> pixels;
-    pixels.reserve(std::size_t(indexed.width()) * std::size_t(indexed.height()));
-    for (int y = 0; y < indexed.height(); ++y) {
-        const uchar* line = indexed.constScanLine(y);
-        pixels.insert(pixels.end(), line, line + indexed.width());
-    }
     const int minimum_code_size = std::max(2, table_bits);
     out.append(char(minimum_code_size));
     const QByteArray data = Lzw_Compress(pixels, minimum_code_size);

@@ -7,8 +7,9 @@ namespace {
 
 constexpr QRgb Mark_Red = 0xFFFF0000;
 
-// A red disc carrying a white T, with a swept tail under the bar: crisp at
-// 32 pixels, so it is drawn without smoothing.
+// A red disc carrying a white T, with a swept tail under the bar. An icon
+// keeps to its sixteen colours, so it is drawn without smoothing; the logo
+// smooths its disc as it smooths its lettering.
 void Draw_Mark(QPainter& painter, const QRect& bounds)
 {
     painter.save();
@@ -52,20 +53,23 @@ const QList<QRgb>& Icon_Palette()
     return palette;
 }
 
-QImage Draw_Icon(QRgb background)
+QImage Draw_Icon(QRgb background, int scale)
 {
-    QImage icon(32, 32, QImage::Format_RGB32);
+    QImage icon(32 * scale, 32 * scale, QImage::Format_RGB32);
     icon.fill(background);
     QPainter painter(&icon);
-    Draw_Mark(painter, icon.rect());
+    painter.scale(scale, scale);
+    Draw_Mark(painter, QRect(0, 0, 32, 32));
     return icon;
 }
 
-QImage Draw_Logo()
+QImage Draw_Logo(int scale)
 {
-    QImage logo(127, 30, QImage::Format_RGB32);
+    QImage logo(127 * scale, 30 * scale, QImage::Format_RGB32);
     logo.fill(Qt::white);
     QPainter painter(&logo);
+    painter.scale(scale, scale);
+    painter.setRenderHint(QPainter::Antialiasing);
     Draw_Mark(painter, QRect(1, 0, 30, 30));
     painter.setRenderHint(QPainter::TextAntialiasing);
     QFont word("DejaVu Sans");

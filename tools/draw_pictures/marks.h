@@ -4,10 +4,11 @@
 #include <QList>
 #include <QRgb>
 
-// The maker's logo and the two icons, drawn from the maker's red mark.
+// The maker's logo and the two icons, drawn from the maker's red mark at
+// `scale` device pixels per pixel.
 
-QImage Draw_Logo(); // 127 x 30, the mark and the word Tarvex on white
-QImage Draw_Icon(QRgb background); // 32 x 32, the mark on a plain background
+QImage Draw_Logo(int scale); // 127 x 30, the mark and the word Tarvex on white
+QImage Draw_Icon(QRgb background, int scale); // 32 x 32, the mark on a plain background
 const QList<QRgb>& Icon_Palette(); // the 16 colours of every icon
 
 inline constexpr QRgb Working_Window_Blue = 0xFF0A246A; // RGB(10, 36, 106)

@@ -49,26 +49,35 @@ public:
         return widget;
     }
 
-    QImage Grab()
+    // Renders the dialog anew at that many device pixels per pixel, so that
+    // a larger picture is as sharp as the smaller one.
+    QImage Grab(int scale)
     {
         root_.ensurePolished();
-        return root_.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage image(root_.size() * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        root_.render(&image);
+        image.setDevicePixelRatio(1);
+        return image;
     }
 
 private:
+    // Dialog text of the day was not smoothed, and so shows no coloured fringe.
     static QFont Era_Font()
     {
         QFont font("DejaVu Sans");
         font.setPixelSize(11);
+        font.setStyleStrategy(QFont::NoAntialias);
         return font;
     }
 
     QWidget root_;
 };
 
-void Masked_Box(Dialog_Canvas& canvas, const QRect& geometry)
+// A masked field shows one asterisk of its own font per character.
+void Masked_Box(Dialog_Canvas& canvas, const QRect& geometry, int characters)
 {
-    canvas.Add<QLineEdit>(nullptr, geometry, QString("xx"))->setEchoMode(QLineEdit::Password);
+    canvas.Add<QLineEdit>(nullptr, geometry, QString(characters, '*'));
 }
 
 void Add_Key_Row(Dialog_Canvas& canvas, const QString& label, QPoint origin, int boxes, bool masked)
@@ -78,7 +87,7 @@ void Add_Key_Row(Dialog_Canvas& canvas, const QString& label, QPoint origin, int
         const QRect geometry(
             origin + QPoint(Key_Column_Step * (i % 5), Key_Row_Step * (i / 5)), Key_Box);
         if (masked)
-            Masked_Box(canvas, geometry);
+            Masked_Box(canvas, geometry, 2);
         else
             canvas.Add<QLineEdit>(nullptr, geometry);
     }
@@ -86,11 +95,11 @@ void Add_Key_Row(Dialog_Canvas& canvas, const QString& label, QPoint origin, int
 
 } // namespace
 
-QImage Draw_Kn40_Utility(int key_bits)
+QImage Draw_Kn40_Utility(int key_bits, int scale)
 {
     const bool long_key = key_bits == 128;
     Dialog_Canvas canvas({344, 403}, "Tarvex KN40 Configuration Utility");
-    auto* tabs = canvas.Add<QTabWidget>(nullptr, QRect(6, 28, 332, 338));
+    auto* tabs = canvas.Add<QTabWidget>(nullptr, QRect(6, 28, 332, 345));
     for (const char* page : {"Status", "Configuration", "Encryption", "About"})
         tabs->addTab(new QWidget, page);
     tabs->setCurrentIndex(2);
@@ -106,44 +115,45 @@ QImage Draw_Kn40_Utility(int key_bits)
     canvas.Add<QLineEdit>(passphrase, QRect(82, 24, 140, 21))->setEnabled(false);
     canvas.Add<QPushButton>(passphrase, QRect(232, 23, 74, 23), "Generate");
 
+    // Keys 2 to 4 follow the rows of Key 1 on the same grid, masked: a row of
+    // boxes each for a 64-bit key, one long field each for a 128-bit key.
     const QPoint key_1 = long_key ? Key_Grid_128 : Key_Grid_64;
+    const int rows_of_key_1 = long_key ? 3 : 1;
+    const int key_4_bottom = key_1.y() + (rows_of_key_1 + 2) * Key_Row_Step + 2 + Key_Box.height();
+    const int group_bottom = key_4_bottom + 4;
     canvas
-        .Add<QGroupBox>(nullptr, QRect(14, 154, 316, long_key ? 188 : 146),
+        .Add<QGroupBox>(nullptr, QRect(14, 154, 316, group_bottom - 154),
             QString("%1-bit Encryption Manual Entry").arg(key_bits))
         ->lower();
     canvas.Add<QLabel>(nullptr, QRect(key_1.x(), 174, 200, 16), "Hex values (00-FF):");
     Add_Key_Row(canvas, "Key 1:", key_1, long_key ? 13 : 5, false);
-    // Keys 2 to 4 follow Key 1, masked: a row of boxes each for a 64-bit key,
-    // one long field each for a 128-bit key.
-    const int rows_of_key_1 = long_key ? 3 : 1;
     for (int key = 2; key <= 4; ++key) {
-        const QPoint origin(
-            key_1.x(), key_1.y() + rows_of_key_1 * Key_Row_Step + 2 + (key - 2) * 26);
+        const QPoint origin(key_1.x(), key_1.y() + (rows_of_key_1 + key - 2) * Key_Row_Step + 2);
         const QString label = QString("Key %1:").arg(key);
         if (long_key) {
             canvas.Add<QLabel>(nullptr, QRect(origin.x() - 78, origin.y() + 3, 70, 16), label);
             Masked_Box(canvas,
-                QRect(origin, QSize(4 * Key_Column_Step + Key_Box.width(), Key_Box.height())));
+                QRect(origin, QSize(4 * Key_Column_Step + Key_Box.width(), Key_Box.height())), 13);
         } else {
             Add_Key_Row(canvas, label, origin, 5, true);
         }
     }
 
-    const int transmit_top = long_key ? 345 : 306;
+    const int transmit_top = group_bottom + 2;
     canvas.Add<QLabel>(nullptr, QRect(24, transmit_top + 3, 120, 16), "Default Transmit Key:");
     auto* transmit_key = canvas.Add<QComboBox>(nullptr, QRect(146, transmit_top, 70, 21));
     transmit_key->addItems({"Key 1", "Key 2", "Key 3", "Key 4"});
     canvas.Add<QPushButton>(nullptr, QRect(250, transmit_top - 1, 75, 23), "Apply");
     int left = 98;
     for (const char* button : {"OK", "Cancel", "Help"}) {
-        canvas.Add<QPushButton>(nullptr, QRect(left, 374, 75, 23), button);
+        canvas.Add<QPushButton>(nullptr, QRect(left, 376, 75, 23), button);
         left += 82;
     }
     tabs->lower();
-    return canvas.Grab();
+    return canvas.Grab(scale);
 }
 
-QImage Draw_Client_Manager()
+QImage Draw_Client_Manager(int scale)
 {
     Dialog_Canvas canvas({356, 322}, "Edit Profile - Tarvex Client Manager");
     const int label_left = 14;
@@ -174,5 +184,5 @@ QImage Draw_Client_Manager()
         canvas.Add<QPushButton>(nullptr, QRect(left, 288, 75, 23), button);
         left += 82;
     }
-    return canvas.Grab();
+    return canvas.Grab(scale);
 }
