@@ -8,9 +8,9 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
     fonts-comic-neue fonts-dejavu-core fonts-liberation
-    xvfb xauth xdotool xclip x11-utils strace weston
+    xvfb xauth xdotool xclip x11-utils strace weston dbus-daemon
     clang-format
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream
+    binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian
     clang-14 libfuzzer-14-dev libclang-rt-14-dev llvm-14 time
 )
 

@@ -15,7 +15,8 @@ fail() {
 # --- the program and its windows --------------------------------------------
 
 start_program() {
-    "$program" &
+    # A group of its own, so that a failed run can end everything it started.
+    setsid "$program" &
     program_pid=$!
     window=$(wait_for_window 'Which Product')
     # The caption that the window manager shows is the designed one, no more.
@@ -211,6 +212,16 @@ exit_ends_the_program() {
     program_pid=
 }
 
-trap '[ -n "${program_pid:-}" ] && kill "$program_pid" 2>/dev/null || true' EXIT
+# Ends the program and all that it started, tracer included, pass or fail.
+end_program() {
+    [ -n "${program_pid:-}" ] || return 0
+    kill -TERM -- "-$program_pid" 2>/dev/null || return 0
+    for _ in $(seq 40); do
+        kill -0 -- "-$program_pid" 2>/dev/null || return 0
+        sleep 0.05
+    done
+    kill -KILL -- "-$program_pid" 2>/dev/null || true
+}
+trap end_program EXIT
 "$scenario"
 echo "PASS ($scenario)"

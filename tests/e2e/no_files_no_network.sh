@@ -2,13 +2,42 @@
 # Walks a scenario with the program under strace, then checks that it wrote no
 # file outside the system's own caches and runtime folder, and opened no
 # socket but the display connection, the desktop bus and the system's own
-# name service cache.
-#   xvfb-run -a tests/e2e/no_files_no_network.sh <program>
+# name service cache. The program gets a desktop bus of this test's own, or
+# one that cannot be reached, so that what the machine runs does not matter.
+#   xvfb-run -a tests/e2e/no_files_no_network.sh <program> own-bus|no-bus
 set -euo pipefail
 program=$1
+bus=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+bus_pid=
+cleanup() {
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A set address also keeps libdbus from starting a bus of its own.
+bus_socket=$work/bus
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$bus_socket
+if [ "$bus" = own-bus ]; then
+    # No service directories: nothing is started on the program's behalf.
+    cat >"$work/bus.conf" <<CONFIG
+<busconfig>
+  <type>session</type>
+  <listen>unix:path=$bus_socket</listen>
+  <policy context="default">
+    <allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/>
+  </policy>
+</busconfig>
+CONFIG
+    dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile &
+    bus_pid=$!
+    for _ in $(seq 100); do
+        [ -S "$bus_socket" ] && break
+        sleep 0.05
+    done
+fi
 
 cat >"$work/traced" <<TRACED
 #!/bin/sh
@@ -22,7 +51,9 @@ writes=$(grep -E '(open|openat|creat|mkdir|rename|unlink)\(' "$work/trace" |
     grep -E 'O_WRONLY|O_RDWR|O_CREAT|creat\(|mkdir\(|rename\(|unlink\(' |
     grep -v -E "$allowed_paths" || true)
 network=$(grep -E 'socket\((AF_INET|AF_INET6|AF_PACKET)' "$work/trace" || true)
-connections=$(grep -E '^[0-9]+ +connect\(' "$work/trace" | grep -v -E 'sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/run/dbus/system_bus_socket|/run/user/[0-9]+/bus|/var/run/dbus/system_bus_socket|/var/run/nscd/socket)"' || true)
+connections=$(grep -E '^[0-9]+ +connect\(' "$work/trace" |
+    grep -v -F "sun_path=\"$bus_socket\"" |
+    grep -v -E 'sun_path=@?"(/tmp/\.X11-unix/X[0-9]+|/run/dbus/system_bus_socket|/var/run/dbus/system_bus_socket|/var/run/nscd/socket)"' || true)
 
 if [ -n "$writes$network$connections" ]; then
     echo "Files written:"; echo "${writes:-none}"
@@ -30,4 +61,4 @@ if [ -n "$writes$network$connections" ]; then
     echo "Other connections:"; echo "${connections:-none}"
     exit 1
 fi
-echo "no files written, no network used ($(grep -c . "$work/trace") calls traced)"
+echo "no files written, no network used, with $bus ($(grep -c . "$work/trace") calls traced)"

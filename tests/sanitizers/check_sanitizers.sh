@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
-# Builds the project again with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs the whole suite there; any report fails a test.
+# Builds the project again with Clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer, and runs the whole suite there; any report fails
+# a test. The main build uses GCC, so every run checks both compilers.
 #   tests/sanitizers/check_sanitizers.sh <source dir> <build dir>
 set -euo pipefail
 source_dir=$1
 build_dir=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Debug -DKEYWRIGHT_SANITIZE=ON \
-    -DKEYWRIGHT_WARNINGS_AS_ERRORS=ON >/dev/null
+cmake --fresh -S "$source_dir" -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DCMAKE_BUILD_TYPE=Debug -DKEYWRIGHT_SANITIZE=ON -DKEYWRIGHT_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" >/dev/null
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
