@@ -57,8 +57,9 @@ void KN40_Entry::Report(const QString& message)
     Show_Message(*this, Application::Title, message);
 }
 
-// Where the window waits for the keyboard to come back (a compositor decides
-// that on Wayland), the box gets no focus event now, so its handler runs here.
+// While the window does not have the keyboard (after a message, until the
+// window system hands it back; on Wayland the compositor decides when), the
+// box gets no focus event now, so its handler runs here.
 void KN40_Entry::Move_Focus_To_Box(int index)
 {
     QLineEdit* box = boxes_[index];

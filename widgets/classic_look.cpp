@@ -8,6 +8,8 @@
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
+#include <algorithm>
+
 namespace {
 
 const QColor Face(212, 208, 200);
@@ -59,10 +61,12 @@ void Dress_Fields_Over_Pictures(QWidget& client_area)
 {
     const auto pictures = client_area.findChildren<Picture_Box*>();
     for (auto* box : client_area.findChildren<QLineEdit*>()) {
-        for (const auto* picture : pictures) {
-            if (box->geometry().intersects(picture->geometry()))
-                box->setStyle(Drawn_Field_Style());
-        }
+        const bool over_a_picture
+            = std::any_of(pictures.begin(), pictures.end(), [box](const Picture_Box* picture) {
+                  return box->geometry().intersects(picture->geometry());
+              });
+        if (over_a_picture)
+            box->setStyle(Drawn_Field_Style());
     }
 }
 
