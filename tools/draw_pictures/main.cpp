@@ -22,7 +22,8 @@ namespace {
 bool Write_File(const QString& path, const QByteArray& bytes)
 {
     if (bytes.isEmpty()) {
-        std::fprintf(stderr, "Cannot encode %s: too many colours?\n", qPrintable(path));
+        std::fprintf(
+            stderr, "Cannot encode %s (a GIF takes 256 colours at most)\n", qPrintable(path));
         return false;
     }
     QFile file(path);
