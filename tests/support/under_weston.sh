@@ -29,8 +29,8 @@ done
 
 # A headless compositor has no seat, and Qt's Wayland text input would look
 # for one at every key; the compose input method needs none.
-env -u DISPLAY -u QT_SCALE_FACTOR XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY="$socket" \
-    QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose "$@" &
+XDG_RUNTIME_DIR=$runtime WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland QT_IM_MODULE=compose \
+    "$@" &
 client_pid=$!
 status=0
 wait "$client_pid" || status=$?
