@@ -1,12 +1,14 @@
-#include "application.h"
-#include "reporting_application.h"
+#include "command_line.h"
+#include "wizard.h"
+
+#include <QCoreApplication>
 
 int main(int argc, char* argv[])
 {
-    Reporting_Application qt_application(argc, argv);
-    Application application;
-    QObject::connect(
-        &application, &Application::Program_Ended, &qt_application, &QApplication::quit);
-    application.Start();
-    return qt_application.exec();
+    // Options ask for the terminal: no window and no display.
+    if (argc > 1) {
+        const QCoreApplication terminal(argc, argv);
+        return Run_Command(Parse_Command_Line(QCoreApplication::arguments()));
+    }
+    return Run_Wizard(argc, argv);
 }

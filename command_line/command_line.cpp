@@ -1,0 +1,119 @@
+#include "command_line.h"
+
+#include "overloaded.h"
+#include "version.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+const QString Program_Name = QStringLiteral("Keywright");
+
+QString Description()
+{
+    return QStringLiteral(
+        "Carries a WEP key between the two forms of the Tarvex 11 Mbps products.\n"
+        "Without options it opens its windows.\n\n"
+        "In the terminal, the key is the argument after the option; without it,\n"
+        "one line of standard input. Prefer standard input: a key on the command\n"
+        "line can be seen in the process list and in the shell history.\n\n"
+        "Exit status: 0 converted, 1 key refused (the message goes to standard\n"
+        "error), 2 usage error.");
+}
+
+Command Conversion(const QCommandLineParser& parser, Key_Direction direction)
+{
+    const auto given = parser.positionalArguments();
+    if (given.isEmpty())
+        return Convert_Key{direction, std::nullopt};
+    if (direction == Key_Direction::To_Hex && given.size() > 1)
+        return Usage_Error{
+            QStringLiteral("Give the ASCII key as one argument, in quotes when it holds spaces.")};
+    // Hex pairs may come as separate arguments: the spaces between them are separators.
+    return Convert_Key{direction, given.join(u' ')};
+}
+
+void Print(std::FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+}
+
+std::optional<QString> Line_Of_Standard_Input()
+{
+    std::string line;
+    if (!std::getline(std::cin, line))
+        return std::nullopt;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromLocal8Bit(line);
+}
+
+int Convert(const Convert_Key& request)
+{
+    const auto key = request.Key ? request.Key : Line_Of_Standard_Input();
+    if (!key || key->isEmpty())
+        return Run_Command(Usage_Error{QStringLiteral("The key is empty.")});
+    return std::visit(Overloaded{[](const Converted_Key& converted) {
+                                     Print(stdout, QString::fromStdU16String(converted.Text));
+                                     return 0;
+                                 },
+                          [](const Refused_Key& refused) {
+                              Print(stderr, QString::fromStdU16String(refused.Message));
+                              return Refused_Key_Status;
+                          }},
+        Convert_Key_Text(request.Direction, key->toStdU16String()));
+}
+
+} // namespace
+
+Command Parse_Command_Line(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Description());
+    // Not addHelpOption(): Qt's own options of the windows mean nothing here.
+    const QCommandLineOption help({"h", "help"}, QStringLiteral("Shows this help."));
+    const QCommandLineOption version({"v", "version"}, QStringLiteral("Shows the version."));
+    const QCommandLineOption to_hex(
+        "to-hex", QStringLiteral("Converts an ASCII key of 5 or 13 characters to hex."));
+    const QCommandLineOption to_ascii("to-ascii",
+        QStringLiteral("Converts a hex key to ASCII: pairs separated by spaces or "
+                       "colons, or one run of 10 or 26 digits."));
+    parser.addOptions({help, version, to_hex, to_ascii});
+    parser.addPositionalArgument(
+        QStringLiteral("key"), QStringLiteral("The key to convert."), QStringLiteral("[key]"));
+
+    if (!parser.parse(arguments))
+        return Usage_Error{parser.errorText()};
+    if (parser.isSet(help))
+        return Print_Text{parser.helpText().trimmed()};
+    if (parser.isSet(version))
+        return Print_Text{Program_Name + u' ' + QString::fromLatin1(Version_Text)};
+    if (parser.isSet(to_hex) && parser.isSet(to_ascii))
+        return Usage_Error{QStringLiteral("Choose one of --to-hex and --to-ascii.")};
+    if (parser.isSet(to_hex))
+        return Conversion(parser, Key_Direction::To_Hex);
+    if (parser.isSet(to_ascii))
+        return Conversion(parser, Key_Direction::To_Ascii);
+    return Usage_Error{QStringLiteral("A key needs --to-hex or --to-ascii.")};
+}
+
+int Run_Command(const Command& command)
+{
+    return std::visit(
+        Overloaded{[](const Print_Text& print) {
+                       Print(stdout, print.Text);
+                       return 0;
+                   },
+            [](const Usage_Error& error) {
+                Print(stderr, Program_Name + QStringLiteral(": ") + error.Problem);
+                Print(stderr, QStringLiteral("Try 'Keywright --help' for more information."));
+                return Usage_Error_Status;
+            },
+            [](const Convert_Key& request) { return Convert(request); }},
+        command);
+}

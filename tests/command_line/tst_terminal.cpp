@@ -1,0 +1,123 @@
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+QRegularExpression Exactly(const QString& text)
+{
+    return QRegularExpression(
+        QRegularExpression::anchoredPattern(QRegularExpression::escape(text)));
+}
+
+QString Without_Line_End(const QByteArray& printed)
+{
+    auto text = QString::fromUtf8(printed);
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+const auto Nothing = Exactly("");
+const auto Usage_Hint
+    = QRegularExpression("^Keywright: .+\nTry 'Keywright --help' for more information.$");
+
+} // namespace
+
+class Terminal : public QObject {
+    Q_OBJECT
+
+private slots:
+    void answers_on_its_own_data();
+    void answers_on_its_own();
+};
+
+void Terminal::answers_on_its_own_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<QRegularExpression>("output");
+    QTest::addColumn<QRegularExpression>("message");
+    QTest::addColumn<int>("status");
+
+    const auto row
+        = [](const char* name, const QStringList& arguments, const QByteArray& input,
+              const QRegularExpression& output, const QRegularExpression& message, int status) {
+              QTest::newRow(name) << arguments << input << output << message << status;
+          };
+    row("version", {"--version"}, {}, Exactly("Keywright 1.0.7"), Nothing, 0);
+    row("version, short", {"-v"}, {}, Exactly("Keywright 1.0.7"), Nothing, 0);
+    row("help", {"--help"}, {},
+        QRegularExpression("^Usage: .*standard input.*--to-hex.*--to-ascii",
+            QRegularExpression::DotMatchesEverythingOption),
+        Nothing, 0);
+    row("help, short", {"-h"}, {}, QRegularExpression("^Usage: "), Nothing, 0);
+
+    row("to hex, 64-bit", {"--to-hex", "abcde"}, {}, Exactly("61 62 63 64 65"), Nothing, 0);
+    row("to hex, 128-bit", {"--to-hex", "ascii test$$$"}, {},
+        Exactly("61 73 63 69 69 20 74 65 73 74 24 24 24"), Nothing, 0);
+    row("to hex, standard input", {"--to-hex"}, "SSID5\n", Exactly("53 53 49 44 35"), Nothing, 0);
+    row("to hex, spaces kept", {"--to-hex"}, " ab c\r\n", Exactly("20 61 62 20 63"), Nothing, 0);
+    row("to hex, code page", {"--to-hex", "caf\u00e9s"}, {}, Exactly("63 61 66 E9 73"), Nothing, 0);
+    row("to hex, wrong length", {"--to-hex", "abc"}, {}, Nothing,
+        Exactly("Ascii WEP string must be 5 or 13 characters long!, please re-enter"), 1);
+    row("to hex, outside the code page", {"--to-hex", "abcd\u03a9"}, {}, Nothing,
+        Exactly("Ascii WEP string character (5) is not an ANSI character, please re-enter"), 1);
+
+    row("to ascii, spaced pairs", {"--to-ascii", "61 62 63 64 65"}, {}, Exactly("abcde"), Nothing,
+        0);
+    row("to ascii, colons", {"--to-ascii", "4b:65:79:21:7e"}, {}, Exactly("Key!~"), Nothing, 0);
+    row("to ascii, run of 10", {"--to-ascii", "4B6579217E"}, {}, Exactly("Key!~"), Nothing, 0);
+    row("to ascii, run of 26", {"--to-ascii", "61736369692074657374242424"}, {},
+        Exactly("ascii test$$$"), Nothing, 0);
+    row("to ascii, pairs as arguments", {"--to-ascii", "61", "62", "63", "64", "65"}, {},
+        Exactly("abcde"), Nothing, 0);
+    row("to ascii, standard input", {"--to-ascii"}, "20 7e 20 7e 20\n", Exactly(" ~ ~ "), Nothing,
+        0);
+    row("to ascii, out of range", {"--to-ascii", "7F 61 62 63 64"}, {}, Nothing,
+        Exactly("Box (1) must be in HEX range (20->7E)"), 1);
+    row("to ascii, short pair", {"--to-ascii", "61 6 63 64 65"}, {}, Nothing,
+        Exactly("Entry (2) must be 0 or 2 characters."), 1);
+    row("to ascii, odd run", {"--to-ascii", "616263"}, {}, Nothing,
+        Exactly("Entry (1) must be 0 or 2 characters."), 1);
+    row("to ascii, three boxes", {"--to-ascii", "61 62 63"}, {}, Nothing,
+        Exactly("Hex WEP Entry is only using 3 boxes.  Needs to use 5 or 13 boxes."), 1);
+    row("to ascii, fourteen boxes", {"--to-ascii", "61 61 61 61 61 61 61 61 61 61 61 61 61 61"}, {},
+        Nothing, Exactly("A hex WEP key has at most 13 boxes."), 1);
+
+    row("unknown option", {"--to-base64"}, {}, Nothing, Usage_Hint, 2);
+    row("both conversions", {"--to-hex", "--to-ascii", "abcde"}, {}, Nothing, Usage_Hint, 2);
+    row("empty key", {"--to-hex", ""}, {}, Nothing, Usage_Hint, 2);
+    row("empty standard input", {"--to-ascii"}, {}, Nothing, Usage_Hint, 2);
+    row("key without a conversion", {"abcde"}, {}, Nothing, Usage_Hint, 2);
+    row("ascii key in pieces", {"--to-hex", "ab", "cde"}, {}, Nothing, Usage_Hint, 2);
+
+    row("windows without a display", {}, {}, Nothing,
+        QRegularExpression("^Keywright: no display can be opened.*--help[^\n]*$"), 1);
+}
+
+void Terminal::answers_on_its_own()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QByteArray, input);
+    QFETCH(QRegularExpression, output);
+    QFETCH(QRegularExpression, message);
+    QFETCH(int, status);
+
+    QProcess program;
+    program.start(KEYWRIGHT_PROGRAM, arguments);
+    QVERIFY(program.waitForStarted());
+    program.write(input);
+    program.closeWriteChannel();
+    QVERIFY(program.waitForFinished(10000));
+
+    const auto printed = Without_Line_End(program.readAllStandardOutput());
+    const auto said = Without_Line_End(program.readAllStandardError());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(output.match(printed).hasMatch(), qPrintable(printed));
+    QVERIFY2(message.match(said).hasMatch(), qPrintable(said));
+    QCOMPARE(program.exitCode(), status);
+}
+
+QTEST_GUILESS_MAIN(Terminal)
+#include "tst_terminal.moc"
