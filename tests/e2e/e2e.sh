@@ -2,7 +2,7 @@
 # Drives the real program on an X display with real input events only, and
 # reads results back as a user would: through selection, clipboard and window
 # titles. Run under a display of its own:
-#   xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/e2e.sh <program> <scenario>
+#   tests/support/on_own_display.sh tests/e2e/e2e.sh <program> <scenario>
 set -euo pipefail
 program=$1
 scenario=$2
@@ -23,6 +23,14 @@ start_program() {
     expect_equal "$(xprop -id "$window" _NET_WM_NAME)" '_NET_WM_NAME(UTF8_STRING) = "Which Product"' "the caption"
 }
 
+# An ended program stays a zombie until the script waits for it.
+program_running() {
+    [ -z "${program_pid:-}" ] && return 0
+    local state
+    state=$(sed 's/.*) //' "/proc/$program_pid/stat" 2>/dev/null) || return 1
+    [ "${state:0:1}" != Z ]
+}
+
 # Prints the id of the visible window with that exact title, once it is there.
 wait_for_window() {
     local title=$1 id
@@ -32,6 +40,7 @@ wait_for_window() {
             echo "$id"
             return
         fi
+        program_running || fail "the program ended before \"$title\" came up"
         sleep 0.05
     done
     fail "no window \"$title\" came up"

@@ -4,7 +4,7 @@
 # socket but the display connection, the desktop bus and the system's own
 # name service cache. The program gets a desktop bus of this test's own, or
 # one that cannot be reached, so that what the machine runs does not matter.
-#   xvfb-run -a tests/e2e/no_files_no_network.sh <program> own-bus|no-bus
+#   tests/support/on_own_display.sh tests/e2e/no_files_no_network.sh <program> own-bus|no-bus
 set -euo pipefail
 program=$1
 bus=$2

@@ -2,7 +2,7 @@
 # Builds the Debian package, has lintian check it, unpacks it into a
 # temporary folder and starts the unpacked program until its first window
 # shows. Run on a display of its own:
-#   xvfb-run -a tests/packaging/check_debian_package.sh <build folder>
+#   tests/support/on_own_display.sh tests/packaging/check_debian_package.sh <build folder>
 set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)

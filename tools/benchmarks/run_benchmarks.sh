@@ -2,7 +2,7 @@
 # Prints Keywright's start-up time to the first window on screen and its peak
 # memory against a bare Qt 6 window built by the same build (medians, and their
 # ratios), then the time from a Convert press to the painted result.
-#   xvfb-run -a -s "-screen 0 1024x768x24" tools/benchmarks/run_benchmarks.sh <build dir> [runs]
+#   tests/support/on_own_display.sh tools/benchmarks/run_benchmarks.sh <build dir> [runs]
 set -euo pipefail
 build_dir=$1
 runs=${2:-10}
