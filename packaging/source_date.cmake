@@ -1,0 +1,11 @@
+# Read by cpack before it packs: every time stamp in a package is
+# SOURCE_DATE_EPOCH, as Debian's builders set it, or else the time of the last
+# commit, so that two builds of one commit give the same bytes.
+if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
+  execute_process(COMMAND git -C "${CPACK_KEYWRIGHT_SOURCE_DIR}" log -1 --format=%ct
+                  OUTPUT_VARIABLE last_commit_time OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE git_failed ERROR_QUIET)
+  if(NOT git_failed)
+    set(ENV{SOURCE_DATE_EPOCH} "${last_commit_time}")
+  endif()
+endif()
