@@ -35,8 +35,7 @@ Application::Application(QObject* parent) : QObject(parent)
     QFont::insertSubstitutions(Dialog_Font_Family, {"Tahoma", "Liberation Sans", "Arial"});
     QFont dialog_font(Dialog_Font_Family);
     dialog_font.setPixelSize(10);
-    QApplication::setFont(dialog_font);
-    Apply_Classic_Look(*qApp);
+    Apply_Classic_Look(*qApp, dialog_font);
 }
 
 Application::~Application()

@@ -51,10 +51,13 @@ QPalette Classic_Palette()
     return palette;
 }
 
-void Apply_Classic_Look(QApplication& application)
+void Apply_Classic_Look(QApplication& application, const QFont& dialog_font)
 {
+    // A new style brings back the theme's fonts for menus and message boxes
+    // (Segoe UI on Windows); the application font, set after it, clears them.
     application.setStyle(new Classic_Style);
     application.setPalette(Classic_Palette());
+    QApplication::setFont(dialog_font);
 }
 
 void Dress_Fields_Over_Pictures(QWidget& client_area)

@@ -4,12 +4,14 @@
 #include <QProxyStyle>
 
 class QApplication;
+class QFont;
 class QWidget;
 
 // The look the windows were designed in, whatever the desktop's theme: the
-// classic light dialog colours, and text boxes over the pictures framed like
-// the fields drawn beneath them.
-void Apply_Classic_Look(QApplication& application);
+// classic light dialog colours, the dialog font everywhere, menus and message
+// boxes included, and text boxes over the pictures framed like the fields
+// drawn beneath them.
+void Apply_Classic_Look(QApplication& application, const QFont& dialog_font);
 
 // Every role of every colour group, so that no desktop palette shows through.
 QPalette Classic_Palette();
