@@ -14,19 +14,7 @@ packages=(
     clang-14 libfuzzer-14-dev libclang-rt-14-dev llvm-14 time
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$package")
-done
-
-if ((${#missing[@]})); then
-    as_root=()
-    [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-    "${as_root[@]}" apt-get update
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
-        apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+tools/install_packages.sh "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKEYWRIGHT_WARNINGS_AS_ERRORS=ON
 cmake --build build --parallel "$(nproc)"

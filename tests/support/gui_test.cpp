@@ -1,5 +1,6 @@
 #include "gui_test.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -90,6 +91,10 @@ bool While_Modal(const std::function<void()>& action, const std::function<void(Q
             poll.stop();
             answered = true;
             answer(*modal);
+            // Windows' event dispatcher can miss the wake-up of a modal loop
+            // that synthesized input ended, and then sleeps until the next
+            // message (30 s under Wine); real input comes with a message.
+            QAbstractEventDispatcher::instance()->wakeUp();
         } else if (clock.elapsed() > time_limit_ms) {
             poll.stop();
             for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -8,31 +8,21 @@ build_dir=$1
 runs=${2:-10}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source "$(dirname "$0")/window_timing.sh"
 
 # Starts a program, waits until its window is mapped, then ends it; prints the
 # milliseconds to the window and the peak resident memory in KiB.
 start_once() {
-    local program=$1 title=$2 begin end timer
+    local program=$1 title=$2 begin milliseconds timer
     begin=$(date +%s%N)
     /usr/bin/time -f %M -o "$work/memory" "$program" 2>/dev/null &
     timer=$!
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-        if (($(date +%s%N) - begin > 20000000000)); then
-            echo "$program showed no window \"$title\"" >&2
-            exit 1
-        fi
-        sleep 0.002
-    done
-    end=$(date +%s%N)
+    milliseconds=$(milliseconds_to_window "$begin" "$title")
     sleep 0.5 # let it settle, so that the peak includes the first paint
     pkill -TERM -P "$timer"
     wait "$timer" 2>/dev/null || true
-    echo "$(((end - begin) / 1000000)) $(tail -n 1 "$work/memory")"
-    echo "  $title: $(((end - begin) / 1000000)) ms" >&2
-}
-
-median() {
-    sort -n | awk '{ values[NR] = $1 } END { print (NR % 2) ? values[(NR + 1) / 2] : (values[NR / 2] + values[NR / 2 + 1]) / 2 }'
+    echo "$milliseconds $(tail -n 1 "$work/memory")"
+    echo "  $title: $milliseconds ms" >&2
 }
 
 measure() {

@@ -1,0 +1,56 @@
+# Windows: a zip of a folder that runs where it is unpacked, and an NSIS
+# installer; `cpack` in the Windows build folder makes both. The folder holds
+# the program, the Qt libraries and plugins that it loads, the MinGW runtime
+# and the licences.
+set(qt_plugins Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin Qt6::QGifPlugin
+               Qt6::QICOPlugin Qt6::QJpegPlugin)
+foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
+  install(FILES $<TARGET_FILE:${library}> DESTINATION .)
+endforeach()
+foreach(plugin IN LISTS qt_plugins)
+  get_target_property(plugin_type ${plugin} QT_PLUGIN_TYPE)
+  install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${plugin_type})
+endforeach()
+
+# The compiler knows where its own runtime lies; Debian ships it with its
+# symbols, which a user does not need.
+foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT IS_ABSOLUTE "${runtime_path}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know ${runtime}")
+  endif()
+  execute_process(COMMAND ${CMAKE_STRIP} --strip-unneeded -o ${CMAKE_CURRENT_BINARY_DIR}/${runtime}
+                          ${runtime_path} COMMAND_ERROR_IS_FATAL ANY)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/${runtime} DESTINATION .)
+endforeach()
+
+# Qt is under the LGPL 3: its text, and where its source is found.
+find_file(LGPL_3_TEXT LGPL-3 PATHS /usr/share/common-licenses NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+file(READ ${LGPL_3_TEXT} lgpl_3)
+file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/Qt-LICENSE.txt CONTENT
+"Keywright carries Qt ${Qt6_VERSION} (Qt Core, Qt Gui, Qt Widgets and their plugins),
+built unchanged but for Debian's patches from Debian's source package qt6-base
+${KEYWRIGHT_QT_SOURCE_VERSION}: `apt-get source qt6-base=${KEYWRIGHT_QT_SOURCE_VERSION}` on Debian 12 gives
+that source, and tools/windows/build_qt.sh in Keywright's source builds it.
+Qt is licensed under the GNU Lesser General Public License version 3:
+
+${lgpl_3}")
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Qt-LICENSE.txt DESTINATION .)
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME Keywright)
+set(CPACK_PACKAGE_FILE_NAME Keywright-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Keywright)
+set(CPACK_PACKAGE_EXECUTABLES Keywright Keywright) # the Start-menu entry
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_NSIS_PACKAGE_NAME Keywright)
+set(CPACK_NSIS_DISPLAY_NAME Keywright)
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_INSTALLED_ICON_NAME Keywright.exe) # the icon shown under Apps
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/program.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/icons/program.ico)
+# A second install replaces the first, silently too.
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)

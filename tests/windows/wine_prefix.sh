@@ -1,0 +1,18 @@
+# Sourced: make_wine_prefix gives the script a Wine prefix of its own, with
+# Comic Neue for Comic Sans MS, which Wine lacks (Windows has its own), and
+# ends its Wine server and removes it when the script exits.
+
+make_wine_prefix() {
+    export WINEPREFIX
+    WINEPREFIX=$(mktemp -d)
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+    trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
+    wineboot -i >/dev/null 2>&1
+    mkdir -p "$WINEPREFIX/fonts"
+    ln -s /usr/share/fonts/opentype/comic-neue/ComicNeue-{Regular,Bold}.otf \
+        /usr/share/fonts/truetype/liberation/LiberationSans-{Regular,Bold}.ttf "$WINEPREFIX/fonts/"
+    cp /usr/share/fonts/opentype/comic-neue/ComicNeue-{Regular,Bold}.otf \
+        "$WINEPREFIX/drive_c/windows/Fonts/"
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v 'Comic Sans MS' /t REG_SZ /d 'Comic Neue' /f >/dev/null 2>&1
+}
