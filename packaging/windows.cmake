@@ -47,10 +47,16 @@ set(CPACK_PACKAGE_EXECUTABLES Keywright Keywright) # the Start-menu entry
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_NSIS_PACKAGE_NAME Keywright)
 set(CPACK_NSIS_DISPLAY_NAME Keywright)
+# A 64-bit installer for a 64-bit program: it sees the 64-bit registry and
+# Program Files, and runs where no 32-bit layer is installed.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_INSTALLED_ICON_NAME Keywright.exe) # the icon shown under Apps
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/program.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/icons/program.ico)
+# CPack's uninstaller removes the product's key but leaves the vendor's key
+# around it; only Keywright uses that one.
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX 'Software\\${CPACK_PACKAGE_VENDOR}'")
 # A second install replaces the first, silently too.
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)

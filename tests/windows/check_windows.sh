@@ -36,9 +36,11 @@ wine_starter() {
     echo "$work/start"
 }
 
+# Walks a scenario of the e2e script; Wine's own processes end with the walk,
+# before its display does.
 walk() { # program scenario
-    "$source_dir/tests/support/on_own_display.sh" \
-        "$source_dir/tests/e2e/e2e.sh" "$(wine_starter "$1")" "$2"
+    "$source_dir/tests/support/on_own_display.sh" bash -c '"$@"; status=$?; wineserver -k; exit $status' \
+        walk "$source_dir/tests/e2e/e2e.sh" "$(wine_starter "$1")" "$2"
 }
 
 step_build() {
@@ -63,19 +65,25 @@ step_program() {
 }
 
 step_resources() {
-    local program=$build/Keywright.exe
+    local program=$build/Keywright.exe field expected value
     wrestool -l "$program" >"$work/resources"
     grep -q -- '--type=14 --name=1 ' "$work/resources" || fail "no icon group 1"
     grep -q -- '--type=3 --name=30001 ' "$work/resources" || fail "no icon image 30001"
-    wrestool -x -t 16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' >"$work/version"
-    for field in "CompanyName" "ProductName" "FileVersion" "ProductVersion" "InternalName" \
-        "OriginalFilename"; do
-        grep -A1 -x "$field" "$work/version" | tail -n 1 >"$work/value"
-        grep -q -x -f <(sed -n "s/^ *VALUE \"$field\", \"\(.*\)\"/\1/p" \
-            "$source_dir/resources/keywright.rc.in" | sed "s/@VERSION_BLOCK_TEXT@/1.00.0007/") \
-            "$work/value" || fail "$field reads \"$(cat "$work/value")\""
-    done
-    echo "icon group 1, icon 30001 and the version block: $(grep -A1 -x FileVersion "$work/version" | tail -n 1)"
+    # The version block's strings, one to a line, each name followed by its value.
+    wrestool -x --raw -t 16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' |
+        grep -v '^$' >"$work/version"
+    while read -r field expected; do
+        value=$(grep -A1 -- "$field\$" "$work/version" | sed -n 2p)
+        [ "$value" = "$expected" ] || fail "$field reads \"$value\", not \"$expected\""
+    done <<FIELDS
+CompanyName Tarvex
+ProductName Keywright
+FileVersion 1.00.0007
+ProductVersion 1.00.0007
+InternalName Keywright
+OriginalFilename Keywright.exe
+FIELDS
+    echo "icon group 1, icon image 30001, and the version block's strings"
 }
 
 installed_keywright() {
@@ -101,13 +109,14 @@ step_installer() {
     local uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Keywright'
     wine reg query "$uninstall" /v DisplayVersion | grep -q "$version" || fail "no version under Apps"
     wine reg query "$uninstall" /v DisplayIcon | grep -qi 'Keywright.exe' || fail "no icon under Apps"
+    wineserver -w # the next one starts with the display
 
     walk "$folder/Keywright.exe" start_program
 
     wine "$folder/Uninstall.exe" /S
     wineserver -w
     installed_keywright >"$work/after"
-    diff -u "$work/before" "$work/after" || fail "the uninstaller left these behind"
+    diff -u "$work/before" "$work/after" || { grep -i -B2 -A3 keywright "$WINEPREFIX"/*.reg; fail "the uninstaller left these behind"; }
     echo "installed twice as one, started, and uninstalled without a trace"
 }
 

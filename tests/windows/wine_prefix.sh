@@ -5,7 +5,8 @@
 make_wine_prefix() {
     export WINEPREFIX
     WINEPREFIX=$(mktemp -d)
-    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINEARCH=win64
+    # No Mono, no Gecko, and no menu entries on the host's desktop.
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
     trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
     wineboot -i >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/fonts"
@@ -15,4 +16,6 @@ make_wine_prefix() {
         "$WINEPREFIX/drive_c/windows/Fonts/"
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v 'Comic Sans MS' /t REG_SZ /d 'Comic Neue' /f >/dev/null 2>&1
+    # A server left from the set-up may have no display: programs need a new one.
+    wineserver -w
 }
