@@ -15,7 +15,7 @@ wineserver -p # one server for every start, as on a running desktop
 folder=$WINEPREFIX/unpacked
 unzip -q "$build"/Keywright-*-win64.zip -d "$folder"
 folder=$(echo "$folder"/Keywright-*-win64)
-cp "$build/tools/benchmarks/bare_window.exe" "$folder/"
+cp "$build/bare_window.exe" "$folder/"
 
 start_once() { # program title
     local begin milliseconds program
