@@ -22,7 +22,8 @@ fi
 version=$(sed -n 's/^project(Keywright VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 package=$build/Keywright-$version-win64
 work=$(mktemp -d)
-trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+source "$here/wine_prefix.sh"
+trap 'end_wine_prefix; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 
 fail() {
     echo "FAIL ($step): $*" >&2
@@ -59,7 +60,6 @@ step_program() {
     (cd "$folder/${package##*/}" && find . -type f | LC_ALL=C sort) >"$work/files"
     diff -u "$here/zip_files.txt" "$work/files" || fail "the zip holds other files than these"
     chmod -R a-w "$folder"
-    source "$here/wine_prefix.sh"
     make_wine_prefix
     walk "$folder/${package##*/}/Keywright.exe" kn40_user_joins_kn85
 }
@@ -92,9 +92,7 @@ installed_keywright() {
 }
 
 step_installer() {
-    source "$here/wine_prefix.sh"
     make_wine_prefix
-    wineserver -w
     installed_keywright >"$work/before"
     for _ in 1 2; do
         wine "$package.exe" /S

@@ -9,6 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 qt=$("$here/../../tools/windows/qt_prefix.sh")
 
 source "$here/wine_prefix.sh"
+trap end_wine_prefix EXIT
 make_wine_prefix
 
 windows_path() {

@@ -1,13 +1,12 @@
 # Sourced: make_wine_prefix gives the script a Wine prefix of its own, with
-# Comic Neue for Comic Sans MS, which Wine lacks (Windows has its own), and
-# ends its Wine server and removes it when the script exits.
+# Comic Neue for Comic Sans MS, which Wine lacks (Windows has its own);
+# end_wine_prefix, for the script's exit, ends its Wine server and removes it.
 
 make_wine_prefix() {
-    export WINEPREFIX
-    WINEPREFIX=$(mktemp -d)
+    own_wine_prefix=$(mktemp -d)
+    export WINEPREFIX=$own_wine_prefix
     # No Mono, no Gecko, and no menu entries on the host's desktop.
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
-    trap 'wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"' EXIT
     wineboot -i >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/fonts"
     ln -s /usr/share/fonts/opentype/comic-neue/ComicNeue-{Regular,Bold}.otf \
@@ -18,4 +17,10 @@ make_wine_prefix() {
         /v 'Comic Sans MS' /t REG_SZ /d 'Comic Neue' /f >/dev/null 2>&1
     # A server left from the set-up may have no display: programs need a new one.
     wineserver -w
+}
+
+end_wine_prefix() {
+    [ -n "${own_wine_prefix:-}" ] || return 0
+    WINEPREFIX=$own_wine_prefix wineserver -k 2>/dev/null || true
+    rm -rf "$own_wine_prefix"
 }

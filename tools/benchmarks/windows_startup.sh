@@ -9,6 +9,7 @@ build=${1:-$here/../../build-windows}
 runs=${2:-10}
 source "$here/window_timing.sh"
 source "$here/../../tests/windows/wine_prefix.sh"
+trap end_wine_prefix EXIT
 make_wine_prefix
 wineserver -p # one server for every start, as on a running desktop
 
