@@ -7,11 +7,12 @@
 #   resources  the program file carries its icon and version block
 #   installer  a silent install, twice, starts; the uninstaller leaves nothing
 # Exits with 77 (skipped) while there is no Windows build of Qt.
-#   tests/windows/check_windows.sh STEP <source folder> <Windows build folder>
+#   tests/windows/check_windows.sh STEP <source folder> <Windows build folder> <version>
 set -euo pipefail
 step=$1
 source_dir=$2
 build=$3
+version=$4
 here=$(cd "$(dirname "$0")" && pwd)
 
 qt=$("$source_dir/tools/windows/qt_prefix.sh")
@@ -19,7 +20,6 @@ if [ ! -e "$qt/keywright-qt-complete" ]; then
     echo "skipped: no Windows build of Qt in $qt; tools/windows/build_qt.sh makes it (about half an hour)"
     exit 77
 fi
-version=$(sed -n 's/^project(Keywright VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 package=$build/Keywright-$version-win64
 work=$(mktemp -d)
 source "$here/wine_prefix.sh"
