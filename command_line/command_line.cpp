@@ -111,7 +111,8 @@ int Run_Command(const Command& command)
                    },
             [](const Usage_Error& error) {
                 Print(stderr, Program_Name + QStringLiteral(": ") + error.Problem);
-                Print(stderr, QStringLiteral("Try 'Keywright --help' for more information."));
+                Print(stderr,
+                    QStringLiteral("Try '%1 --help' for more information.").arg(Program_Name));
                 return Usage_Error_Status;
             },
             [](const Convert_Key& request) { return Convert(request); }},
