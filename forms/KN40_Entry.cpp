@@ -1,5 +1,6 @@
 #include "KN40_Entry.h"
 
+#include "accessibility.h"
 #include "controls.h"
 #include "key_conversion.h"
 #include "message_box.h"
@@ -48,6 +49,7 @@ void KN40_Entry::Convert_Button_Click()
                        key_box_->setText(QString::fromStdU16String(key_text));
                        key_box_->setFocus();
                        key_box_->selectAll();
+                       Report_Cursor(*key_box_);
                    }},
         Hex_To_Ascii_Key(box_texts));
 }

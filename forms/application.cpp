@@ -8,6 +8,7 @@
 #include "Product_Selection_KNx0.h"
 #include "Product_Selection_KNx5.h"
 #include "Which_PC_Card.h"
+#include "accessibility.h"
 #include "classic_look.h"
 #include "frmAbout.h"
 #include "version.h"
@@ -36,6 +37,7 @@ Application::Application(QObject* parent) : QObject(parent)
     QFont dialog_font(Dialog_Font_Family);
     dialog_font.setPixelSize(10);
     Apply_Classic_Look(*qApp, dialog_font);
+    Install_Accessible_Roles();
 }
 
 Application::~Application()

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class Announcement;
 class QLabel;
 class QLineEdit;
 
@@ -26,14 +27,20 @@ protected:
 
     virtual void Show_Hex_Key(const Hex_Key& key) = 0;
 
+    // The heading above the result boxes.
+    QLabel& Heading() const { return *heading_; }
+
     // Shows each box, then writes its byte text into it.
     static void Fill_Boxes(const std::vector<QLineEdit*>& boxes, const Hex_Key& key);
 
 private:
     void Set_Up_Conversion();
+    void Announce_Result(const Hex_Key& key);
 
     Ascii_Key_Rule rule_;
     QLineEdit* key_box_ = nullptr;
+    QLabel* heading_ = nullptr;
+    Announcement* announcement_ = nullptr;
 };
 
 // The three windows that take 5 or 13 characters, and show the boxes and the
@@ -60,7 +67,6 @@ private:
     void Set_Up_Results();
     void Hide_Results();
 
-    QLabel* heading_ = nullptr;
     QWidget* picture_64_ = nullptr;
     QWidget* picture_128_ = nullptr;
     std::vector<QLineEdit*> boxes_64_;

@@ -2,6 +2,7 @@
 
 #include "application.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include <exception>
@@ -10,8 +11,26 @@ Reporting_Application::Reporting_Application(int& argc, char** argv) : QApplicat
 {
 }
 
+namespace {
+
+// Qt's AT-SPI bridge holds every key event until the screen reader has seen
+// it, then posts a copy. The copy of Alt counts as a second press: it opens
+// the menu bar's keyboard mode and its release closes it again at once. The
+// real press has done its work by then.
+bool Is_Copy_Of_Alt(const QEvent& event)
+{
+    if (event.spontaneous()
+        || (event.type() != QEvent::KeyPress && event.type() != QEvent::KeyRelease))
+        return false;
+    return static_cast<const QKeyEvent&>(event).key() == Qt::Key_Alt;
+}
+
+} // namespace
+
 bool Reporting_Application::notify(QObject* receiver, QEvent* event)
 {
+    if (Is_Copy_Of_Alt(*event))
+        return true;
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& failure) {

@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins qt6-wayland libgl-dev
     fonts-comic-neue fonts-dejavu-core fonts-liberation
     xvfb xauth xdotool xclip x11-utils strace weston dbus-daemon
+    orca at-spi2-core speech-dispatcher speech-dispatcher-audio-plugins openbox
     clang-format
     binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian
     clang-14 libfuzzer-14-dev libclang-rt-14-dev llvm-14 time
