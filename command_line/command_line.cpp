@@ -5,13 +5,15 @@
 
 #include <QCommandLineParser>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 
 namespace {
 
-const QString Program_Name = QStringLiteral("Keywright");
+const QString Program_Name = QString::fromLatin1(Project_Name);
 
 QString Description()
 {
@@ -22,7 +24,22 @@ QString Description()
         "one line of standard input. Prefer standard input: a key on the command\n"
         "line can be seen in the process list and in the shell history.\n\n"
         "Exit status: 0 converted, 1 key refused (the message goes to standard\n"
-        "error), 2 usage error.");
+        "error) or the answer could not be written, 2 usage error.");
+}
+
+// Qt's own options of every program with windows, which the windows take.
+QList<QCommandLineOption> Window_Options()
+{
+    QList<QCommandLineOption> options;
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+             "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "style", "stylesheet",
+             "display", "geometry", "title", "icon", "qmljsdebugger"})
+        options << QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value"));
+    for (const char* name : {"reverse", "widgetcount", "testability", "nograb", "dograb"})
+        options << QCommandLineOption(QString::fromLatin1(name));
+    for (auto& option : options)
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+    return options;
 }
 
 Command Conversion(const QCommandLineParser& parser, Key_Direction direction)
@@ -37,10 +54,25 @@ Command Conversion(const QCommandLineParser& parser, Key_Direction direction)
     return Convert_Key{direction, given.join(u' ')};
 }
 
-void Print(std::FILE* stream, const QString& text)
+// Whether the whole text and its line end reached the stream.
+bool Print(std::FILE* stream, const QString& text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    std::fputc('\n', stream);
+    const QByteArray line = text.toLocal8Bit() + '\n';
+    const auto size = static_cast<std::size_t>(line.size());
+    return std::fwrite(line.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+}
+
+// Prints the text and returns the status, or says on standard error why the
+// text could not be written.
+int Printed(std::FILE* stream, const QString& text, int status)
+{
+    if (Print(stream, text))
+        return status;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    Print(stderr,
+        QStringLiteral("%1: %2 could not be written: %3")
+            .arg(Program_Name, stream == stdout ? "standard output" : "standard error", reason));
+    return Failure_Status;
 }
 
 std::optional<QString> Line_Of_Standard_Input()
@@ -56,25 +88,26 @@ std::optional<QString> Line_Of_Standard_Input()
 int Convert(const Convert_Key& request)
 {
     const auto key = request.Key ? request.Key : Line_Of_Standard_Input();
-    if (!key || key->isEmpty())
+    if (!key || Holds_No_Key(request.Direction, key->toStdU16String()))
         return Run_Command(Usage_Error{QStringLiteral("The key is empty.")});
-    return std::visit(Overloaded{[](const Converted_Key& converted) {
-                                     Print(stdout, QString::fromStdU16String(converted.Text));
-                                     return 0;
-                                 },
-                          [](const Refused_Key& refused) {
-                              Print(stderr, QString::fromStdU16String(refused.Message));
-                              return Refused_Key_Status;
-                          }},
+    return std::visit(
+        Overloaded{[](const Converted_Key& converted) {
+                       return Printed(stdout, QString::fromStdU16String(converted.Text), 0);
+                   },
+            [](const Refused_Key& refused) {
+                return Printed(stderr, QString::fromStdU16String(refused.Message), Failure_Status);
+            }},
         Convert_Key_Text(request.Direction, key->toStdU16String()));
 }
 
 } // namespace
 
-Command Parse_Command_Line(const QStringList& arguments)
+std::optional<Command> Parse_Command_Line(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(Description());
+    // As Qt reads its own options: -platform is one option, not six letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): Qt's own options of the windows mean nothing here.
     const QCommandLineOption help({"h", "help"}, QStringLiteral("Shows this help."));
     const QCommandLineOption version({"v", "version"}, QStringLiteral("Shows the version."));
@@ -84,6 +117,7 @@ Command Parse_Command_Line(const QStringList& arguments)
         QStringLiteral("Converts a hex key to ASCII: pairs separated by spaces or "
                        "colons, or one run of 10 or 26 digits."));
     parser.addOptions({help, version, to_hex, to_ascii});
+    parser.addOptions(Window_Options());
     parser.addPositionalArgument(
         QStringLiteral("key"), QStringLiteral("The key to convert."), QStringLiteral("[key]"));
 
@@ -99,22 +133,28 @@ Command Parse_Command_Line(const QStringList& arguments)
         return Conversion(parser, Key_Direction::To_Hex);
     if (parser.isSet(to_ascii))
         return Conversion(parser, Key_Direction::To_Ascii);
-    return Usage_Error{QStringLiteral("A key needs --to-hex or --to-ascii.")};
+    if (!parser.positionalArguments().isEmpty())
+        return Usage_Error{QStringLiteral("A key needs --to-hex or --to-ascii.")};
+    return std::nullopt;
 }
 
 int Run_Command(const Command& command)
 {
     return std::visit(
-        Overloaded{[](const Print_Text& print) {
-                       Print(stdout, print.Text);
-                       return 0;
-                   },
+        Overloaded{[](const Print_Text& print) { return Printed(stdout, print.Text, 0); },
             [](const Usage_Error& error) {
-                Print(stderr, Program_Name + QStringLiteral(": ") + error.Problem);
-                Print(stderr,
-                    QStringLiteral("Try '%1 --help' for more information.").arg(Program_Name));
-                return Usage_Error_Status;
+                return Printed(stderr,
+                    QStringLiteral("%1: %2\nTry '%1 --help' for more information.")
+                        .arg(Program_Name, error.Problem),
+                    Usage_Error_Status);
             },
             [](const Convert_Key& request) { return Convert(request); }},
         command);
+}
+
+int Report_Not_Started(const QString& program, const QString& reason)
+{
+    return Printed(stderr,
+        QStringLiteral("%1: %2 could not be started: %3").arg(Program_Name, program, reason),
+        Failure_Status);
 }

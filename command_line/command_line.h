@@ -26,11 +26,22 @@ struct Convert_Key {
 
 using Command = std::variant<Print_Text, Usage_Error, Convert_Key>;
 
-inline constexpr int Refused_Key_Status = 1;
+// A refused key, an answer that could not be written, a program that could
+// not be started.
+inline constexpr int Failure_Status = 1;
 inline constexpr int Usage_Error_Status = 2;
 
-// The arguments include the program's own name, first.
-Command Parse_Command_Line(const QStringList& arguments);
+// The command that the arguments give the terminal, or none when they ask for
+// the windows: no option at all, or only Qt's own options of every program
+// with windows (-platform, -style and the like). The arguments include the
+// program's own name, first.
+std::optional<Command> Parse_Command_Line(const QStringList& arguments);
 
-// Carries the command out in the terminal; returns the exit status.
+// Carries the command out in the terminal; returns the exit status. An
+// answer or message that could not be written is reported, as far as
+// standard error takes it, with Failure_Status.
 int Run_Command(const Command& command);
+
+// Reports on standard error that a program could not be started, with the
+// reason the system gives; returns the exit status.
+int Report_Not_Started(const QString& program, const QString& reason);

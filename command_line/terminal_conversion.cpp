@@ -58,6 +58,11 @@ Terminal_Conversion To_Ascii(std::u16string_view hex)
 
 } // namespace
 
+bool Holds_No_Key(Key_Direction direction, std::u16string_view key)
+{
+    return direction == Key_Direction::To_Hex ? key.empty() : Hex_Groups(key).empty();
+}
+
 Terminal_Conversion Convert_Key_Text(Key_Direction direction, std::u16string_view key)
 {
     return direction == Key_Direction::To_Hex ? To_Hex(key) : To_Ascii(key);

@@ -19,6 +19,9 @@ struct Refused_Key {
 
 using Terminal_Conversion = std::variant<Converted_Key, Refused_Key>;
 
+// Whether the text holds no key at all: nothing, or for hex only separators.
+bool Holds_No_Key(Key_Direction direction, std::u16string_view key);
+
 // Hex may come as the boxes show it (pairs separated by spaces), separated by
 // colons, or as one run of 10 or 26 digits. An ASCII key is taken as it is.
 Terminal_Conversion Convert_Key_Text(Key_Direction direction, std::u16string_view key);

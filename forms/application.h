@@ -1,5 +1,7 @@
 #pragma once
 
+#include "version.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -36,7 +38,7 @@ class Application final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr char Title[] = "Keywright";
+    static constexpr const char* Title = Project_Name;
 
     explicit Application(QObject* parent = nullptr);
     ~Application() override;

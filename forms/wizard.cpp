@@ -5,6 +5,7 @@
 
 #include <QList>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -12,25 +13,50 @@
 
 namespace {
 
-constexpr int No_Display_Status = 1;
+constexpr int No_Windows_Status = 1;
 
-QList<std::pair<QtMsgType, QString>>& Held_Messages()
+struct Held_Message {
+    QtMsgType Type;
+    QByteArray Category;
+    QString Text;
+};
+
+QList<Held_Message>& Held_Messages()
 {
-    static QList<std::pair<QtMsgType, QString>> messages;
+    static QList<Held_Message> messages;
     return messages;
 }
 
-// Qt ends with an abort when no display plugin can start, after warnings of
-// its own; the user gets one line instead.
-void Hold_Message(QtMsgType type, const QMessageLogContext&, const QString& message)
+// Qt warns when a display plugin is not there at all; one that is there but
+// finds no display to open says so at a lower level.
+bool A_Display_Plugin_Is_Missing()
 {
-    if (type == QtFatalMsg) {
-        std::fputs("Keywright: no display can be opened for its windows; "
-                   "'Keywright --help' tells how to convert a key in the terminal.\n",
-            stderr);
-        std::_Exit(No_Display_Status);
+    return std::any_of(Held_Messages().begin(), Held_Messages().end(), [](const auto& held) {
+        return held.Type == QtWarningMsg && held.Category == "qt.qpa.plugin";
+    });
+}
+
+// Qt ends with an abort when no display plugin can start, after messages of
+// its own. Where no display could be opened, the user gets one line; where
+// something else failed, Keywright's line comes first and Qt's reason after.
+void Hold_Message(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        Held_Messages().append({type, context.category, message});
+        return;
     }
-    Held_Messages().append({type, message});
+    if (!A_Display_Plugin_Is_Missing()) {
+        std::fprintf(stderr,
+            "%s: no display can be opened for its windows; '%s --help' tells how to convert a "
+            "key in the terminal.\n",
+            Application::Title, Application::Title);
+    } else {
+        std::fprintf(stderr, "%s: its windows cannot start. Qt says:\n", Application::Title);
+        for (const auto& held : std::as_const(Held_Messages()))
+            std::fprintf(stderr, "%s\n", qPrintable(held.Text));
+        std::fprintf(stderr, "%s", qPrintable(message));
+    }
+    std::_Exit(No_Windows_Status);
 }
 
 std::unique_ptr<Reporting_Application> Open_Display(int& argc, char** argv)
@@ -38,8 +64,8 @@ std::unique_ptr<Reporting_Application> Open_Display(int& argc, char** argv)
     const auto previous_handler = qInstallMessageHandler(Hold_Message);
     auto qt_application = std::make_unique<Reporting_Application>(argc, argv);
     qInstallMessageHandler(previous_handler);
-    for (const auto& [type, message] : std::as_const(Held_Messages()))
-        qt_message_output(type, QMessageLogContext(), message);
+    for (const auto& held : std::as_const(Held_Messages()))
+        qt_message_output(held.Type, QMessageLogContext(), held.Text);
     Held_Messages().clear();
     return qt_application;
 }

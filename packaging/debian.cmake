@@ -1,6 +1,7 @@
 # The Debian package: `cpack -G DEB` in the build folder.
 include(GNUInstallDirs)
-set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/keywright)
+string(TOLOWER ${PROJECT_NAME} package_name)
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${package_name})
 
 # Debian wants the manual page and the changelog compressed to the full,
 # without a time stamp, so that the package is the same at every build.
@@ -17,10 +18,10 @@ add_custom_target(keywright_package_documents ALL DEPENDS ${compressed})
 
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Keywright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz DESTINATION ${doc_dir})
-install(FILES lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME keywright)
+install(FILES lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${package_name})
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME keywright)
+set(CPACK_PACKAGE_NAME ${package_name})
 set(CPACK_PACKAGE_CONTACT "The Keywright developers <maintainers@keywright.net>")
 set(CPACK_PACKAGE_DESCRIPTION "The older Tarvex 11 Mbps wireless cards take a WEP key as 5 or 13 hex byte
 boxes, the newer products as 5 or 13 ASCII characters. Keywright asks which

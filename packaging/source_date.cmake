@@ -1,6 +1,7 @@
-# Read by cpack before it packs: every time stamp in a package is
-# SOURCE_DATE_EPOCH, as Debian's builders set it, or else the time of the last
-# commit, so that two builds of one commit give the same bytes.
+# Read by cpack before it packs, and by the Windows build before it strips the
+# MinGW runtime: every time stamp in a package is SOURCE_DATE_EPOCH, as
+# Debian's builders set it, or else the time of the last commit, so that two
+# builds of one commit give the same bytes.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
   execute_process(COMMAND git -C "${CPACK_KEYWRIGHT_SOURCE_DIR}" log -1 --format=%ct
                   OUTPUT_VARIABLE last_commit_time OUTPUT_STRIP_TRAILING_WHITESPACE

@@ -13,7 +13,9 @@ foreach(plugin IN LISTS qt_plugins)
 endforeach()
 
 # The compiler knows where its own runtime lies; Debian ships it with its
-# symbols, which a user does not need.
+# symbols, which a user does not need. Stripping writes a time into the
+# library's header: SOURCE_DATE_EPOCH's, as in the packages.
+include(${CMAKE_CURRENT_LIST_DIR}/source_date.cmake)
 foreach(runtime libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
                   OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
@@ -40,23 +42,36 @@ install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Qt-LICENSE.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP NSIS)
-set(CPACK_PACKAGE_NAME Keywright)
-set(CPACK_PACKAGE_FILE_NAME Keywright-${PROJECT_VERSION}-win64)
-set(CPACK_PACKAGE_INSTALL_DIRECTORY Keywright)
-set(CPACK_PACKAGE_EXECUTABLES Keywright Keywright) # the Start-menu entry
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY ${PROJECT_NAME})
+set(CPACK_PACKAGE_EXECUTABLES ${PROJECT_NAME} ${PROJECT_NAME}) # the Start-menu entry
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_NSIS_PACKAGE_NAME Keywright)
-set(CPACK_NSIS_DISPLAY_NAME Keywright)
+set(CPACK_NSIS_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_NSIS_DISPLAY_NAME ${PROJECT_NAME})
 # A 64-bit installer for a 64-bit program: it sees the 64-bit registry and
-# Program Files, and runs where no 32-bit layer is installed.
-set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# Program Files, and runs where no 32-bit layer is installed. It keeps no
+# file times, so that two builds of one commit give the same installer. Its
+# footer names Keywright (CPack's own branding option asks for a trimming
+# that makensis offers on Windows only).
+set(CPACK_NSIS_DEFINES
+    "Target amd64-unicode\nSetDateSave off\nBrandingText '${PROJECT_NAME} ${PROJECT_VERSION}'")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
-set(CPACK_NSIS_INSTALLED_ICON_NAME Keywright.exe) # the icon shown under Apps
+set(CPACK_NSIS_INSTALLED_ICON_NAME ${PROJECT_NAME}.exe) # the icon shown under Apps
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/program.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/icons/program.ico)
+# Keywright's own look, name and version, and a start at the end, ticked.
+set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/installer/side.bmp)
+set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/installer/side.bmp)
+set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/resources/installer/header.bmp)
+set(CPACK_NSIS_MUI_FINISHPAGE_RUN ${PROJECT_NAME}.exe)
 # CPack's uninstaller removes the product's key but leaves the vendor's key
 # around it; only Keywright uses that one.
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX 'Software\\${CPACK_PACKAGE_VENDOR}'")
+# (A backslash is written twice over: for this file, and for CPack's.)
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "DeleteRegKey SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'")
+# The zip's entries in the order of their names, whatever order the file
+# system lists them in.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/zip_in_name_order.cmake)
 # A second install replaces the first, silently too.
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)

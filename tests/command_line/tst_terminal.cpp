@@ -18,9 +18,12 @@ QString Without_Line_End(const QByteArray& printed)
     return text;
 }
 
+const QString Name = KEYWRIGHT_NAME;
 const auto Nothing = Exactly("");
 const auto Usage_Hint
-    = QRegularExpression("^Keywright: .+\nTry 'Keywright --help' for more information.$");
+    = QRegularExpression(QString("^%1: .+\nTry '%1 --help' for more information.$").arg(Name));
+const auto No_Display
+    = QRegularExpression(QString("^%1: no display can be opened.*--help[^\n]*$").arg(Name));
 
 } // namespace
 
@@ -39,14 +42,16 @@ void Terminal::answers_on_its_own_data()
     QTest::addColumn<QRegularExpression>("output");
     QTest::addColumn<QRegularExpression>("message");
     QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("output_file"); // standard output goes there, not to a pipe
 
-    const auto row
-        = [](const char* name, const QStringList& arguments, const QByteArray& input,
-              const QRegularExpression& output, const QRegularExpression& message, int status) {
-              QTest::newRow(name) << arguments << input << output << message << status;
-          };
-    row("version", {"--version"}, {}, Exactly("Keywright 1.0.7"), Nothing, 0);
-    row("version, short", {"-v"}, {}, Exactly("Keywright 1.0.7"), Nothing, 0);
+    const auto row = [](const char* name, const QStringList& arguments, const QByteArray& input,
+                         const QRegularExpression& output, const QRegularExpression& message,
+                         int status, const QString& output_file = {}) {
+        QTest::newRow(name) << arguments << input << output << message << status << output_file;
+    };
+    const auto version = Exactly(Name + " " + KEYWRIGHT_VERSION);
+    row("version", {"--version"}, {}, version, Nothing, 0);
+    row("version, short", {"-v"}, {}, version, Nothing, 0);
     row("help", {"--help"}, {},
         QRegularExpression("^Usage: .*standard input.*--to-hex.*--to-ascii",
             QRegularExpression::DotMatchesEverythingOption),
@@ -74,6 +79,9 @@ void Terminal::answers_on_its_own_data()
         Exactly("abcde"), Nothing, 0);
     row("to ascii, standard input", {"--to-ascii"}, "20 7e 20 7e 20\n", Exactly(" ~ ~ "), Nothing,
         0);
+    row("answer to a full device", {"--to-hex", "abcde"}, {}, Nothing,
+        QRegularExpression(QString("^%1: standard output could not be written: .+$").arg(Name)), 1,
+        "/dev/full");
     row("to ascii, out of range", {"--to-ascii", "7F 61 62 63 64"}, {}, Nothing,
         Exactly("Box (1) must be in HEX range (20->7E)"), 1);
     row("to ascii, short pair", {"--to-ascii", "61 6 63 64 65"}, {}, Nothing,
@@ -89,11 +97,19 @@ void Terminal::answers_on_its_own_data()
     row("both conversions", {"--to-hex", "--to-ascii", "abcde"}, {}, Nothing, Usage_Hint, 2);
     row("empty key", {"--to-hex", ""}, {}, Nothing, Usage_Hint, 2);
     row("empty standard input", {"--to-ascii"}, {}, Nothing, Usage_Hint, 2);
+    row("no hex pairs", {"--to-ascii", " : "}, {}, Nothing, Usage_Hint, 2);
     row("key without a conversion", {"abcde"}, {}, Nothing, Usage_Hint, 2);
     row("ascii key in pieces", {"--to-hex", "ab", "cde"}, {}, Nothing, Usage_Hint, 2);
 
-    row("windows without a display", {}, {}, Nothing,
-        QRegularExpression("^Keywright: no display can be opened.*--help[^\n]*$"), 1);
+    row("windows without a display", {}, {}, Nothing, No_Display, 1);
+    row("windows with Qt's own options", {"-platform", "xcb", "-style", "fusion"}, {}, Nothing,
+        No_Display, 1);
+    row("windows on an unknown platform", {"-platform", "bogus"}, {}, Nothing,
+        QRegularExpression(QString("^%1: its windows cannot start. Qt says:\n.*\"bogus\".*"
+                                   "Available platform plugins are: .*xcb")
+                               .arg(Name),
+            QRegularExpression::DotMatchesEverythingOption),
+        1);
 }
 
 void Terminal::answers_on_its_own()
@@ -103,8 +119,11 @@ void Terminal::answers_on_its_own()
     QFETCH(QRegularExpression, output);
     QFETCH(QRegularExpression, message);
     QFETCH(int, status);
+    QFETCH(QString, output_file);
 
     QProcess program;
+    if (!output_file.isEmpty())
+        program.setStandardOutputFile(output_file);
     program.start(KEYWRIGHT_PROGRAM, arguments);
     QVERIFY(program.waitForStarted());
     program.write(input);

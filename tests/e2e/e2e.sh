@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Drives the real program on an X display with real input events only, and
 # reads results back as a user would: through selection, clipboard and window
-# titles. Run under a display of its own:
-#   tests/support/on_own_display.sh tests/e2e/e2e.sh <program> <scenario>
+# titles. The program is started by the command given, with its arguments.
+# Run under a display of its own:
+#   tests/support/on_own_display.sh tests/e2e/e2e.sh <scenario> <command> [argument...]
 set -euo pipefail
-program=$1
-scenario=$2
+scenario=$1
+shift
+program=("$@")
 
 fail() {
     echo "FAIL ($scenario): $*" >&2
@@ -16,7 +18,7 @@ fail() {
 
 start_program() {
     # A group of its own, so that a failed run can end everything it started.
-    setsid "$program" &
+    setsid "${program[@]}" &
     program_pid=$!
     window=$(wait_for_window 'Which Product')
     # The caption that the window manager shows is the designed one, no more.

@@ -39,12 +39,8 @@ CONFIG
     done
 fi
 
-cat >"$work/traced" <<TRACED
-#!/bin/sh
-exec strace -f -qq -o "$work/trace" -e trace=open,openat,creat,mkdir,rename,unlink,socket,connect "$program"
-TRACED
-chmod +x "$work/traced"
-"$here/e2e.sh" "$work/traced" kn40_user_joins_kn85
+"$here/e2e.sh" kn40_user_joins_kn85 strace -f -qq -o "$work/trace" \
+    -e trace=open,openat,creat,mkdir,rename,unlink,socket,connect "$program"
 
 allowed_paths="\"(/dev/|/proc/|/sys/|${HOME}/\\.cache/|/var/cache/|/tmp/runtime-|/run/user/)"
 writes=$(grep -E '(open|openat|creat|mkdir|rename|unlink)\(' "$work/trace" |

@@ -2,9 +2,10 @@
 # Builds the Debian package, has lintian check it, unpacks it into a
 # temporary folder and starts the unpacked program until its first window
 # shows. Run on a display of its own:
-#   tests/support/on_own_display.sh tests/packaging/check_debian_package.sh <build folder>
+#   tests/support/on_own_display.sh tests/packaging/check_debian_package.sh <build folder> <program name>
 set -euo pipefail
 build=$1
+name=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -14,4 +15,4 @@ package=$(echo "$work"/keywright_*.deb)
 lintian --fail-on error,warning "$package"
 
 dpkg-deb -x "$package" "$work/unpacked"
-"$here/../e2e/e2e.sh" "$work/unpacked/usr/bin/Keywright" start_program
+"$here/../e2e/e2e.sh" start_program "$work/unpacked/usr/bin/$name"

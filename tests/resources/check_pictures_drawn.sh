@@ -8,3 +8,4 @@ trap 'rm -rf "$drawn"' EXIT
 "$1" "$drawn" >/dev/null
 diff -r "$drawn/pictures" "$2/pictures"
 diff -r "$drawn/icons" "$2/icons"
+diff -r "$drawn/installer" "$2/installer"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Compiles the generated version resource with the MinGW resource compiler,
-# reads it back, and checks every field of the version block and the icon.
+# Compiles the generated resource script of Keywright.exe with the MinGW
+# resource compiler, reads it back, and checks every field of the version
+# block, the icon and the manifest. The version block's texts stand here as
+# designed, padding and all.
 set -euo pipefail
 rc_file=$1
 work=$(mktemp -d)
@@ -29,6 +31,7 @@ expect 'VALUE "OriginalFilename", "Keywright.exe"'
 expect 'VALUE "Translation", 0x409, 1200'
 expect '30001 3 /* RT_ICON */'
 expect '1 14 /* RT_GROUP_ICON */'
+expect '1 24 /* RT_MANIFEST */'
 expect '"\040\040\020\000", 1, 4, 0x2e8L, 30001'
 # The icons are language neutral; the version block is US English.
 [ "$(grep -B3 '30001 3 /\* RT_ICON' "$work/read_back.rc" | grep -c 'LANGUAGE 0, 0')" -eq 1 ] ||

@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
 # One step of the Windows checks, run from the Linux build:
-#   build      tools/windows/build.sh makes Keywright.exe, the suites, the zip and the installer
-#   suites     the Windows builds of the suites pass under Wine
-#   program    the zip holds exactly what it must, and Keywright.exe unpacked from
-#              it converts a key on a display of its own, driven by real input
-#   resources  the program file carries its icon and version block
-#   installer  a silent install, twice, starts; the uninstaller leaves nothing
+#   build         tools/windows/build.sh makes both programs, the suites, the zip and the installer
+#   suites        the Windows builds of the suites pass under Wine
+#   program       the zip holds exactly what it must, and the windows' program unpacked
+#                 from it converts a key on a display of its own, driven by real input
+#   console       the console command in cmd.exe: both conversions from an argument and
+#                 from a pipe, a refused key and a usage error, with their exit statuses,
+#                 and Qt's own options handed to the windows' program
+#   resources     both program files carry the icon, the version block and the manifest
+#   installer     a silent install, twice, starts; the uninstaller leaves nothing
+#   reproducible  a second build, in a folder one level deeper, gives the same program
+#                 files, zip and installer, byte for byte
 # Exits with 77 (skipped) while there is no Windows build of Qt.
-#   tests/windows/check_windows.sh STEP <source folder> <Windows build folder> <version>
+#   tests/windows/check_windows.sh STEP <source folder> <Windows build folder> <name> <version>
 set -euo pipefail
 step=$1
 source_dir=$2
 build=$3
-version=$4
+name=$4
+version=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
 qt=$("$source_dir/tools/windows/qt_prefix.sh")
@@ -20,7 +26,7 @@ if [ ! -e "$qt/keywright-qt-complete" ]; then
     echo "skipped: no Windows build of Qt in $qt; tools/windows/build_qt.sh makes it (about half an hour)"
     exit 77
 fi
-package=$build/Keywright-$version-win64
+package=$build/$name-$version-win64
 work=$(mktemp -d)
 source "$here/wine_prefix.sh"
 trap 'end_wine_prefix; chmod -R u+w "$work"; rm -rf "$work"' EXIT
@@ -30,18 +36,18 @@ fail() {
     exit 1
 }
 
-# Starts a Windows program through a script, as the e2e walk starts a program.
-wine_starter() {
-    printf '#!/bin/sh\nexec wine "%s"\n' "$1" >"$work/start"
-    chmod +x "$work/start"
-    echo "$work/start"
+# Unpacks the zip into the folder; prints where the programs are.
+unpack() {
+    mkdir -p "$1"
+    unzip -q "$package.zip" -d "$1"
+    echo "$1/${package##*/}"
 }
 
 # Walks a scenario of the e2e script; Wine's own processes end with the walk,
 # before its display does.
-walk() { # program scenario
+walk() { # scenario program
     "$source_dir/tests/support/on_own_display.sh" bash -c '"$@"; status=$?; wineserver -k; exit $status' \
-        walk "$source_dir/tests/e2e/e2e.sh" "$(wine_starter "$1")" "$2"
+        walk "$source_dir/tests/e2e/e2e.sh" "$1" wine "$2"
 }
 
 step_build() {
@@ -54,41 +60,96 @@ step_suites() {
 
 step_program() {
     # Read-only, with spaces and letters beyond ASCII in its path.
-    local folder="$work/Schlüssel für WEP"
-    mkdir -p "$folder"
-    unzip -q "$package.zip" -d "$folder"
-    (cd "$folder/${package##*/}" && find . -type f | LC_ALL=C sort) >"$work/files"
+    local program
+    program=$(unpack "$work/Schlüssel für WEP")
+    (cd "$program" && find . -type f | LC_ALL=C sort) >"$work/files"
     diff -u "$here/zip_files.txt" "$work/files" || fail "the zip holds other files than these"
-    chmod -R a-w "$folder"
+    chmod -R a-w "$work/Schlüssel für WEP"
     make_wine_prefix
-    walk "$folder/${package##*/}/Keywright.exe" kn40_user_joins_kn85
+    walk kn40_user_joins_kn85 "$program/$name.exe"
+}
+
+# Each line, separated by tabs: what the batch file does, the command, the
+# exit status it must see, and the file that holds the answer or the message,
+# with what its first line must be.
+console_walk() {
+    local tab=$'\t'
+    cat <<WALK
+to-hex, argument${tab}$name --to-hex abcde > hex.txt 2>&1${tab}0${tab}hex.txt${tab}61 62 63 64 65
+to-hex, pipe${tab}echo ascii test\$\$\$| $name --to-hex > hex-piped.txt 2>&1${tab}0${tab}hex-piped.txt${tab}61 73 63 69 69 20 74 65 73 74 24 24 24
+to-ascii, argument${tab}$name --to-ascii 4b:65:79:21:7e > ascii.txt 2>&1${tab}0${tab}ascii.txt${tab}Key!~
+to-ascii, pipe${tab}echo 4B6579217E| $name --to-ascii > ascii-piped.txt 2>&1${tab}0${tab}ascii-piped.txt${tab}Key!~
+refused key${tab}$name --to-hex abc > refused.txt 2>&1${tab}1${tab}refused.txt${tab}Ascii WEP string must be 5 or 13 characters long!, please re-enter
+usage error${tab}$name --to-base64 > usage.txt 2>&1${tab}2${tab}usage.txt${tab}$name: Unknown option 'to-base64'.
+windows, Qt's own option${tab}$name -platform bogus > windows.txt 2>&1${tab}0${tab}windows.txt${tab}$name: its windows cannot start. Qt says:
+WALK
+}
+
+subsystem() {
+    x86_64-w64-mingw32-objdump -p "$1" | sed -n 's/^Subsystem.*(\(.*\))$/\1/p'
+}
+
+step_console() {
+    local program
+    program=$(unpack "$work/program")
+    # The console waits for a console program only: Wine's cmd waits inside a
+    # batch file for any program, so the subsystems are read from the files.
+    [ "$(subsystem "$program/$name.com")" = "Windows CUI" ] || fail "$name.com is not a console program"
+    [ "$(subsystem "$program/$name.exe")" = "Windows GUI" ] || fail "$name.exe is not a program with windows"
+
+    # The bare word, as a user types it: cmd.exe finds the .com first.
+    {
+        echo '@echo off'
+        echo 'echo PATHEXT %PATHEXT%'
+        console_walk | while IFS=$'\t' read -r what command _; do
+            echo "$command"
+            echo "echo $what: %ERRORLEVEL%"
+        done
+        echo 'exit /b 0'
+    } | sed 's/$/\r/' >"$program/walk.bat"
+    make_wine_prefix
+    (cd "$program" && wine cmd /c walk.bat) | tr -d '\r' | tee "$work/said"
+    wineserver -w # the windows' program, started and left by the console command, has spoken
+    grep -q -i '^PATHEXT \.COM;.*\.EXE' "$work/said" || fail "cmd.exe does not try .COM before .EXE"
+    local what status file answer
+    while IFS=$'\t' read -r what _ status file answer; do
+        grep -q -x -F "$what: $status" "$work/said" || fail "$what: not exit status $status"
+        [ "$(tr -d '\r' <"$program/$file" | head -n 1)" = "$answer" ] ||
+            fail "$what: \"$(cat "$program/$file")\", not \"$answer\""
+    done < <(console_walk)
+}
+
+# What the version block of a program file must say: what its resource script says.
+expected_versions() { # program file
+    sed -n 's/^ *VALUE "\(.*\)", "\(.*\)"$/\1 \2/p' "$build/resources/$1.rc"
 }
 
 step_resources() {
-    local program=$build/Keywright.exe field expected value
-    wrestool -l "$program" >"$work/resources"
-    grep -q -- '--type=14 --name=1 ' "$work/resources" || fail "no icon group 1"
-    grep -q -- '--type=3 --name=30001 ' "$work/resources" || fail "no icon image 30001"
-    # The version block's strings, one to a line, each name followed by its value.
-    wrestool -x --raw -t 16 "$program" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' |
-        grep -v '^$' >"$work/version"
-    while read -r field expected; do
-        value=$(grep -A1 -- "$field\$" "$work/version" | sed -n 2p)
-        [ "$value" = "$expected" ] || fail "$field reads \"$value\", not \"$expected\""
-    done <<FIELDS
-CompanyName Tarvex
-ProductName Keywright
-FileVersion 1.00.0007
-ProductVersion 1.00.0007
-InternalName Keywright
-OriginalFilename Keywright.exe
-FIELDS
-    echo "icon group 1, icon image 30001, and the version block's strings"
+    local program field expected value
+    for program in "$name.exe" "$name.com"; do
+        wrestool -l "$build/$program" >"$work/resources"
+        grep -q -- '--type=14 --name=1 ' "$work/resources" || fail "$program: no icon group 1"
+        grep -q -- '--type=3 --name=30001 ' "$work/resources" || fail "$program: no icon image 30001"
+        # The version block's strings, one to a line, each name followed by its value.
+        wrestool -x --raw -t 16 "$build/$program" | iconv -f UTF-16LE -t UTF-8 -c | tr '\0' '\n' |
+            grep -v '^$' >"$work/version"
+        while read -r field expected; do
+            value=$(grep -A1 -- "$field\$" "$work/version" | sed -n 2p)
+            [ "$value" = "$expected" ] || fail "$program: $field reads \"$value\", not \"$expected\""
+        done < <(expected_versions "$program")
+        wrestool -x --raw -t 24 "$build/$program" >"$work/manifest"
+        for part in 'level="asInvoker"' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' \
+            'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' \
+            '>PerMonitorV2</dpiAwareness>' '>true/pm</dpiAware>'; do
+            grep -q -F -- "$part" "$work/manifest" || fail "$program: the manifest lacks $part"
+        done
+    done
+    echo "both programs: icon group 1, icon image 30001, the version block and the manifest"
 }
 
 installed_keywright() {
-    { grep -il keywright "$WINEPREFIX"/*.reg || true
-      find "$WINEPREFIX/drive_c" -iname '*keywright*'; } | sed "s|$WINEPREFIX/||"
+    { grep -il "$name" "$WINEPREFIX"/*.reg || true
+      find "$WINEPREFIX/drive_c" -iname "*$name*"; } | sed "s|$WINEPREFIX/||"
 }
 
 step_installer() {
@@ -98,24 +159,38 @@ step_installer() {
         wine "$package.exe" /S
         wineserver -w
     done
-    local folder="$WINEPREFIX/drive_c/Program Files/Keywright"
-    [ -e "$folder/Keywright.exe" ] || fail "nothing installed in Program Files\\Keywright"
-    [ "$(find "$WINEPREFIX/drive_c" -iname 'Keywright.exe' | wc -l)" -eq 1 ] ||
+    local folder="$WINEPREFIX/drive_c/Program Files/$name"
+    [ -e "$folder/$name.exe" ] && [ -e "$folder/$name.com" ] ||
+        fail "the programs are not installed in Program Files\\$name"
+    [ "$(find "$WINEPREFIX/drive_c" -iname "$name.exe" | wc -l)" -eq 1 ] ||
         fail "more than one installation"
-    find "$WINEPREFIX/drive_c" -ipath '*Start Menu*' -iname 'Keywright.lnk' | grep -q . ||
+    find "$WINEPREFIX/drive_c" -ipath '*Start Menu*' -iname "$name.lnk" | grep -q . ||
         fail "no Start-menu entry"
-    local uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Keywright'
+    local uninstall="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
     wine reg query "$uninstall" /v DisplayVersion | grep -q "$version" || fail "no version under Apps"
-    wine reg query "$uninstall" /v DisplayIcon | grep -qi 'Keywright.exe' || fail "no icon under Apps"
+    wine reg query "$uninstall" /v DisplayIcon | grep -qi "$name.exe" || fail "no icon under Apps"
     wineserver -w # the next one starts with the display
 
-    walk "$folder/Keywright.exe" start_program
+    walk start_program "$folder/$name.exe"
 
     wine "$folder/Uninstall.exe" /S
     wineserver -w
     installed_keywright >"$work/after"
-    diff -u "$work/before" "$work/after" || { grep -i -B2 -A3 keywright "$WINEPREFIX"/*.reg; fail "the uninstaller left these behind"; }
+    diff -u "$work/before" "$work/after" || { grep -i -B2 -A3 "$name" "$WINEPREFIX"/*.reg; fail "the uninstaller left these behind"; }
     echo "installed twice as one, started, and uninstalled without a trace"
+}
+
+step_reproducible() {
+    local again=$work/one/level/deeper file
+    "$source_dir/tools/windows/build.sh" "$again" >"$work/build.log" 2>&1 ||
+        { cat "$work/build.log"; fail "the second build failed"; }
+    for file in "$name.exe" "$name.com" "${package##*/}.zip" "${package##*/}.exe"; do
+        if ! cmp "$build/$file" "$again/$file"; then
+            cmp -l "$build/$file" "$again/$file" | head -n 20
+            fail "$file differs between two builds of one commit"
+        fi
+        echo "$(sha256sum <"$build/$file" | cut -d' ' -f1)  $file"
+    done
 }
 
 "step_$step"

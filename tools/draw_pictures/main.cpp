@@ -48,6 +48,15 @@ QByteArray Encode_Jpeg(const QImage& image)
     return buffer.data();
 }
 
+// The installer takes its pictures as bitmaps.
+QByteArray Encode_Bmp(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "bmp");
+    return buffer.data();
+}
+
 // The desktop's icon themes take PNG rather than icon files.
 QByteArray Encode_Png(const QImage& image)
 {
@@ -89,6 +98,7 @@ int main(int argc, char* argv[])
     const QDir resources(QString::fromLocal8Bit(argv[1]));
     resources.mkpath("pictures");
     resources.mkpath("icons");
+    resources.mkpath("installer");
 
     const QList<Picture_File> files = {
         {"pictures/tarvex_logo.gif",
@@ -116,6 +126,8 @@ int main(int argc, char* argv[])
             },
             {1}},
         {"icons/program.png", [](int scale) { return Encode_Png(Draw_Icon(Icon_White, scale)); }},
+        {"installer/side.bmp", [](int) { return Encode_Bmp(Draw_Installer_Side()); }, {1}},
+        {"installer/header.bmp", [](int) { return Encode_Bmp(Draw_Installer_Header()); }, {1}},
     };
     for (const Picture_File& file : files) {
         for (const int scale : file.scales) {

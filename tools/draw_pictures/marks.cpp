@@ -1,5 +1,7 @@
 #include "marks.h"
 
+#include "version.h"
+
 #include <QFont>
 #include <QPainter>
 
@@ -80,4 +82,34 @@ QImage Draw_Logo(int scale)
     painter.setPen(QColor(Mark_Red));
     painter.drawText(QRect(34, 0, 93, 30), Qt::AlignLeft | Qt::AlignVCenter, "Tarvex");
     return logo;
+}
+
+// The program's name over its working-window blue, with the mark large above
+// it and the maker's logo on a white band below.
+QImage Draw_Installer_Side()
+{
+    QImage side(164, 314, QImage::Format_RGB32);
+    side.fill(Working_Window_Blue);
+    QPainter painter(&side);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Draw_Mark(painter, QRect(34, 40, 96, 96));
+    QFont name("DejaVu Sans");
+    name.setPixelSize(22);
+    name.setBold(true);
+    painter.setFont(name);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 150, 164, 40), Qt::AlignCenter, Project_Name);
+    painter.fillRect(QRect(0, 254, 164, 60), Qt::white);
+    painter.drawImage(QPoint(18, 269), Draw_Logo(1));
+    return side;
+}
+
+// The maker's logo on white, as the heads of the pages are white.
+QImage Draw_Installer_Header()
+{
+    QImage header(150, 57, QImage::Format_RGB32);
+    header.fill(Qt::white);
+    QPainter painter(&header);
+    painter.drawImage(QPoint(12, 13), Draw_Logo(1));
+    return header;
 }

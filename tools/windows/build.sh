@@ -7,6 +7,9 @@ set -euo pipefail
 repository=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$repository/build-windows}
 
+source "$repository/tools/windows/packages.sh"
+"$repository/tools/install_packages.sh" "${windows_packages[@]}"
+
 qt=$("$repository/tools/windows/qt_prefix.sh")
 [ -e "$qt/keywright-qt-complete" ] || {
     echo "No Windows build of Qt in $qt: run tools/windows/build_qt.sh first." >&2

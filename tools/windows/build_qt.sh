@@ -6,9 +6,9 @@
 set -euo pipefail
 repository=$(cd "$(dirname "$0")/../.." && pwd)
 
-"$repository/tools/install_packages.sh" \
-    cmake ninja-build dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools \
-    g++-mingw-w64-x86-64-posix wine wine64 nsis icoutils zip unzip
+source "$repository/tools/windows/packages.sh"
+"$repository/tools/install_packages.sh" "${windows_packages[@]}" \
+    dpkg-dev xz-utils qt6-base-dev qt6-base-dev-tools
 
 prefix=$("$repository/tools/windows/qt_prefix.sh")
 complete_mark="$prefix/keywright-qt-complete"
