@@ -31,11 +31,12 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
+        if (kind != QAccessible::Name)
+            return QAccessibleWidget::text(kind);
         QStringList naming;
         for (const QLabel* label : Naming_Labels(*widget()))
             naming << label->text();
-        return kind == QAccessible::Name && !naming.isEmpty() ? naming.join(u' ')
-                                                              : QAccessibleWidget::text(kind);
+        return naming.isEmpty() ? QAccessibleWidget::text(kind) : naming.join(u' ');
     }
 };
 
