@@ -32,9 +32,11 @@ stop() {
 trap stop EXIT
 trap 'exit 143' TERM INT
 
-# Xvfb writes the number to the pipe once it listens.
+# Xvfb writes the number to the pipe once it listens. It must not reset when
+# its last client leaves: a client that connects during a reset is dropped,
+# as the program was once right after the readiness probe below.
 mkfifo "$work/number"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/number" >"$work/log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/number" >"$work/log" 2>&1 &
 server_pid=$!
 read -r -t 30 display <"$work/number" || { echo "Xvfb gave no display number" >&2; exit 1; }
 
