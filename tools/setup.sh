@@ -12,7 +12,7 @@ packages=(
     orca at-spi2-core speech-dispatcher speech-dispatcher-audio-plugins openbox
     clang-format
     binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian
-    clang-14 libfuzzer-14-dev libclang-rt-14-dev llvm-14 time
+    clang libclang-rt-dev llvm time
 )
 
 tools/install_packages.sh "${packages[@]}"

@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build_dir=$1
 seconds=${2:-30}
 
-cmake -S "$here" -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$here" -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" >/dev/null
 
 for fuzzer in fuzz_ascii_to_hex fuzz_hex_to_ascii; do

@@ -334,10 +334,10 @@ void tst_layouts::about_box_look()
         QCOMPARE(Text_Colour(Child(about, label), QPalette::WindowText), QColor(Qt::red));
     auto& ok = static_cast<QPushButton&>(Child(about, "cmdOK"));
     QVERIFY(ok.isDefault());
-    for (QWidget* centred : {static_cast<QWidget*>(&ok), &Child(about, "picIcon")})
+    auto& logo = static_cast<Picture_Box&>(Child(about, "picIcon"));
+    for (const QWidget* centred : {static_cast<QWidget*>(&ok), static_cast<QWidget*>(&logo)})
         QVERIFY(qAbs(QRectF(centred->geometry()).center().x() - about.width() / 2.0) <= 0.5);
-    QCOMPARE(static_cast<Picture_Box&>(Child(about, "picIcon")).Pixmap().deviceIndependentSize(),
-        QSizeF(127, 30));
+    QCOMPARE(logo.Pixmap().deviceIndependentSize(), QSizeF(127, 30));
 
     QString description;
     for (const auto& [piece, spaces] : Description_Pieces)
@@ -509,13 +509,14 @@ void tst_layouts::captions_fit_their_labels()
         const int flags = label->wordWrap() ? Qt::TextWordWrap : 0;
         const QRect needed
             = metrics.boundingRect(QRect(0, 0, label->width(), 1000), flags, label->text());
+        const QString too_small = QString("%1 needs %2x%3 in %4x%5")
+                                      .arg(label->objectName())
+                                      .arg(needed.width())
+                                      .arg(needed.height())
+                                      .arg(label->width())
+                                      .arg(label->height());
         QVERIFY2(needed.height() <= label->height() && needed.width() <= label->width(),
-            qPrintable(QString("%1 needs %2x%3 in %4x%5")
-                           .arg(label->objectName())
-                           .arg(needed.width())
-                           .arg(needed.height())
-                           .arg(label->width())
-                           .arg(label->height())));
+            qPrintable(too_small));
     }
 }
 
@@ -571,10 +572,10 @@ void tst_layouts::result_boxes_lie_over_the_drawn_fields()
     QCOMPARE(fields.size(), results.size());
     for (qsizetype i = 0; i < results.size(); ++i) {
         QVERIFY(results[i]->isVisible());
-        QVERIFY2(Lies_Over(results[i]->geometry(), fields[i]),
-            qPrintable(QString("%1 at %2, drawn field at %3")
-                           .arg(results[i]->objectName(), Describe(results[i]->geometry()),
-                               Describe(fields[i]))));
+        const QString where = QString("%1 at %2, drawn field at %3")
+                                  .arg(results[i]->objectName(), Describe(results[i]->geometry()),
+                                      Describe(fields[i]));
+        QVERIFY2(Lies_Over(results[i]->geometry(), fields[i]), qPrintable(where));
         QVERIFY2(
             results[i]->geometry().intersects(picture.geometry()), "the box is off the picture");
     }

@@ -9,12 +9,12 @@ source_dir=$1
 build_dir=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-cmake --fresh -S "$source_dir" -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++-14 \
+cmake --fresh -S "$source_dir" -B "$build_dir" -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=Debug -DKEYWRIGHT_SANITIZE=ON -DKEYWRIGHT_WARNINGS_AS_ERRORS=ON >/dev/null
 cmake --build "$build_dir" --parallel "$(nproc)" >/dev/null
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export ASAN_SYMBOLIZER_PATH=$(command -v llvm-symbolizer-14 || command -v llvm-symbolizer || true)
+export ASAN_SYMBOLIZER_PATH=$(command -v llvm-symbolizer || true)
 export LSAN_OPTIONS=suppressions=$here/lsan.supp:print_suppressions=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build_dir" --output-on-failure --label-exclude "nested|windows"
