@@ -54,9 +54,8 @@ public:
 
 protected:
     template <class Ui_Form>
-    Two_Size_Entry_Form(Application& application, Ui_Form&& layout)
-        : Ascii_Entry_Form(
-            application, std::forward<Ui_Form>(layout), Ascii_Key_Rule::Five_Or_Thirteen)
+    Two_Size_Entry_Form(Application& application, Ui_Form&& ui)
+        : Ascii_Entry_Form(application, std::forward<Ui_Form>(ui), Ascii_Key_Rule::Five_Or_Thirteen)
     {
         Set_Up_Results();
     }

@@ -168,11 +168,9 @@ void tst_monkey::random_user_actions()
         if (application->Ended()) {
             application.reset();
             const QStringList strays = Stray_Windows();
+            const QString where = QString("seed %1, run %2: stray windows %3").arg(seed).arg(runs);
             if (!strays.isEmpty())
-                QFAIL(qPrintable(QString("seed %1, run %2: stray windows %3")
-                                     .arg(seed)
-                                     .arg(runs)
-                                     .arg(strays.join(','))));
+                QFAIL(qPrintable(where.arg(strays.join(','))));
             application = std::make_unique<Application>();
             application->Start();
             ++runs;
