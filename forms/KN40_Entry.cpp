@@ -6,6 +6,7 @@
 #include "message_box.h"
 #include "overloaded.h"
 #include "ui_KN40_Entry.h"
+#include "version.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -46,17 +47,17 @@ void KN40_Entry::Convert_Button_Click()
                        Move_Focus_To_Box(0);
                    },
                    [this](const std::u16string& key_text) {
+                       const Focused_Result told(*key_box_);
                        key_box_->setText(QString::fromStdU16String(key_text));
                        key_box_->setFocus();
                        key_box_->selectAll();
-                       Report_Cursor(*key_box_);
                    }},
         Hex_To_Ascii_Key(box_texts));
 }
 
 void KN40_Entry::Report(const QString& message)
 {
-    Show_Message(*this, Application::Title, message);
+    Show_Message(*this, Program_Name, message);
 }
 
 // While the window does not have the keyboard (after a message, until the

@@ -26,7 +26,7 @@ constexpr char Dialog_Font_Family[] = "MS Shell Dlg 2";
 Application::Application(QObject* parent) : QObject(parent)
 {
     Q_INIT_RESOURCE(keywright);
-    QCoreApplication::setApplicationName(Title);
+    QCoreApplication::setApplicationName(Program_Name);
     QCoreApplication::setApplicationVersion(Version_Text);
     // Navigation hides one window before it shows the next; only End() quits.
     QGuiApplication::setQuitOnLastWindowClosed(false);

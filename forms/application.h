@@ -38,8 +38,6 @@ class Application final : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr const char* Title = Project_Name;
-
     explicit Application(QObject* parent = nullptr);
     ~Application() override;
 

@@ -31,6 +31,7 @@ void Ascii_Entry_Form::Set_Up_Conversion()
 
 void Ascii_Entry_Form::Convert_Button_Click()
 {
+    announcement_->Withdraw();
     std::visit(Overloaded{[this](const Hex_Key& key) {
                               Show_Hex_Key(key);
                               Announce_Result(key);

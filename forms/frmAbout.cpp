@@ -1,6 +1,5 @@
 #include "frmAbout.h"
 
-#include "application.h"
 #include "controls.h"
 #include "ui_frmAbout.h"
 #include "version.h"
@@ -22,12 +21,10 @@ frmAbout::frmAbout(QWidget& over) : QDialog(&over)
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + Application::Title);
-    Find_Control<QLabel>(*this, "lblVersion")
-        .setText(QStringLiteral("Version %1.%2.%3")
-                     .arg(Version_Major)
-                     .arg(Version_Minor)
-                     .arg(Version_Revision));
+    setWindowTitle(QStringLiteral("About ") + Program_Name);
+    const QString version
+        = QString::asprintf("Version %d.%d.%d", Version_Major, Version_Minor, Version_Revision);
+    Find_Control<QLabel>(*this, "lblVersion").setText(version);
 }
 
 void frmAbout::cmdOK_Click()

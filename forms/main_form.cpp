@@ -4,6 +4,7 @@
 #include "classic_look.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
@@ -12,6 +13,13 @@ void Main_Form::Set_Up_Window()
     Connect_Menu_Command("Exit", &Main_Form::Exit_Click);
     Connect_Menu_Command("Restart", &Main_Form::Restart_Click);
     Connect_Menu_Command("About", &Main_Form::About_Click);
+    // Also called while the window goes and its controls give up the focus:
+    // nothing of the window is asked then.
+    connect(qApp, &QApplication::focusChanged, this,
+        [this, menu_bar = menuBar()](QWidget* old, QWidget* now) {
+            if (now == menu_bar && old && old->window() == this)
+                focus_before_menu_ = old;
+        });
     Dress_Fields_Over_Pictures(*centralWidget());
 
     const QSize client = size();
@@ -46,9 +54,14 @@ void Main_Form::Restart_Click()
     application().Show(first_chooser);
 }
 
+// The menu bar keeps the focus that the keyboard gave it when a modal box
+// opened from it closes: the keyboard, and a screen reader, would find no
+// control. It goes back to where it was.
 void Main_Form::About_Click()
 {
     application().Show_About(*this, About_Modality::Modal);
+    if (focusWidget() == menuBar() && focus_before_menu_)
+        focus_before_menu_->setFocus(Qt::MenuBarFocusReason);
 }
 
 void Main_Form::Form_Unload()

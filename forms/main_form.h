@@ -3,6 +3,7 @@
 #include "application.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <utility>
 
@@ -40,4 +41,6 @@ private:
     void Connect_Menu_Command(const char* name, void (Main_Form::*handler)());
 
     Application& application_;
+    // Where the focus was before the keyboard went into the menu bar.
+    QPointer<QWidget> focus_before_menu_;
 };

@@ -1,8 +1,8 @@
 #include "reporting_application.h"
 
-#include "application.h"
+#include "accessibility.h"
+#include "version.h"
 
-#include <QKeyEvent>
 #include <QMessageBox>
 
 #include <exception>
@@ -11,25 +11,9 @@ Reporting_Application::Reporting_Application(int& argc, char** argv) : QApplicat
 {
 }
 
-namespace {
-
-// Qt's AT-SPI bridge holds every key event until the screen reader has seen
-// it, then posts a copy. The copy of Alt counts as a second press: it opens
-// the menu bar's keyboard mode and its release closes it again at once. The
-// real press has done its work by then.
-bool Is_Copy_Of_Alt(const QEvent& event)
-{
-    if (event.spontaneous()
-        || (event.type() != QEvent::KeyPress && event.type() != QEvent::KeyRelease))
-        return false;
-    return static_cast<const QKeyEvent&>(event).key() == Qt::Key_Alt;
-}
-
-} // namespace
-
 bool Reporting_Application::notify(QObject* receiver, QEvent* event)
 {
-    if (Is_Copy_Of_Alt(*event))
+    if (Is_Screen_Reader_Copy_Of_Alt(*event))
         return true;
     try {
         return QApplication::notify(receiver, event);
@@ -43,7 +27,7 @@ bool Reporting_Application::notify(QObject* receiver, QEvent* event)
 
 void Reporting_Application::Report_Unhandled_Error(const char* what)
 {
-    QMessageBox::critical(nullptr, Application::Title,
-        QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(what)));
+    QMessageBox::critical(
+        nullptr, Program_Name, QStringLiteral("Unexpected error: %1").arg(QString::fromUtf8(what)));
     exit(Failure_Status);
 }

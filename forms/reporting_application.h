@@ -4,8 +4,8 @@
 
 // The Qt application that stands in for the platform's report of an unhandled
 // error: a failure that escapes a handler is shown, and the program ends with
-// a non-zero status. It also keeps Alt reaching the menu bar under a screen
-// reader.
+// a non-zero status. Under a screen reader it also keeps Alt reaching the
+// menu bar.
 class Reporting_Application final : public QApplication {
     Q_OBJECT
 

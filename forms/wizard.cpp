@@ -2,6 +2,7 @@
 
 #include "application.h"
 #include "reporting_application.h"
+#include "version.h"
 
 #include <QList>
 
@@ -17,7 +18,6 @@ constexpr int No_Windows_Status = 1;
 
 struct Held_Message {
     QtMsgType Type;
-    QByteArray Category;
     QString Text;
 };
 
@@ -27,31 +27,34 @@ QList<Held_Message>& Held_Messages()
     return messages;
 }
 
-// Qt warns when a display plugin is not there at all; one that is there but
-// finds no display to open says so at a lower level.
+// Qt tells a display plugin that is not there (missing, or a name that it
+// does not know) from one that is there but cannot start, which for a display
+// plugin is a display that cannot be opened. Other messages of Qt's own come
+// either way, such as the hint of Qt 6.5 and later on a library of the X
+// plugin, so only this one decides.
 bool A_Display_Plugin_Is_Missing()
 {
     return std::any_of(Held_Messages().begin(), Held_Messages().end(), [](const auto& held) {
-        return held.Type == QtWarningMsg && held.Category == "qt.qpa.plugin";
+        return held.Text.startsWith(u"Could not find the Qt platform plugin");
     });
 }
 
 // Qt ends with an abort when no display plugin can start, after messages of
 // its own. Where no display could be opened, the user gets one line; where
 // something else failed, Keywright's line comes first and Qt's reason after.
-void Hold_Message(QtMsgType type, const QMessageLogContext& context, const QString& message)
+void Hold_Message(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type != QtFatalMsg) {
-        Held_Messages().append({type, context.category, message});
+        Held_Messages().append({type, message});
         return;
     }
     if (!A_Display_Plugin_Is_Missing()) {
         std::fprintf(stderr,
             "%s: no display can be opened for its windows; '%s --help' tells how to convert a "
             "key in the terminal.\n",
-            Application::Title, Application::Title);
+            Program_Name, Program_Name);
     } else {
-        std::fprintf(stderr, "%s: its windows cannot start. Qt says:\n", Application::Title);
+        std::fprintf(stderr, "%s: its windows cannot start. Qt says:\n", Program_Name);
         for (const auto& held : std::as_const(Held_Messages()))
             std::fprintf(stderr, "%s\n", qPrintable(held.Text));
         std::fprintf(stderr, "%s", qPrintable(message));

@@ -3,6 +3,7 @@
 #include "picture_box.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaEnum>
@@ -11,20 +12,20 @@
 
 namespace {
 
-// The labels inside a widget that name it: their buddy is the widget.
+// The labels inside a widget or beside it that name it: their buddy is the widget.
 QList<QLabel*> Naming_Labels(const QWidget& widget)
 {
-    QList<QLabel*> labels;
-    for (auto* label : widget.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        if (label->buddy() == &widget)
-            labels << label;
-    }
+    QList<QLabel*> labels = widget.findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    if (widget.parentWidget())
+        labels << widget.parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    labels.removeIf([&widget](const QLabel* label) { return label->buddy() != &widget; });
     return labels;
 }
 
 // A control in the role that the design gives it, named by its naming labels
-// where it has any. A screen reader reads one label relation only, so the
-// labels name it and are not its label relations.
+// where it has any; a line that other lines name goes on from them. A screen
+// reader reads one label relation only, and reads no line that has one, so
+// the labels name it and are not its label relations.
 class Designed_Accessible final : public QAccessibleWidget {
 public:
     using QAccessibleWidget::QAccessibleWidget;
@@ -36,7 +37,19 @@ public:
         QStringList naming;
         for (const QLabel* label : Naming_Labels(*widget()))
             naming << label->text();
-        return naming.isEmpty() ? QAccessibleWidget::text(kind) : naming.join(u' ');
+        if (naming.isEmpty())
+            return QAccessibleWidget::text(kind);
+        if (const auto* line = qobject_cast<const QLabel*>(widget()))
+            naming << line->text();
+        return naming.join(u' ');
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match) const override
+    {
+        auto related = QAccessibleWidget::relations(match);
+        related.removeIf([](const auto& relation) { return relation.second & QAccessible::Label; });
+        return related;
     }
 };
 
@@ -55,9 +68,7 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value && box().echoMode() == QLineEdit::Normal)
-            return box().text();
-        return QAccessibleWidget::text(kind);
+        return kind == QAccessible::Value ? box().text() : QAccessibleWidget::text(kind);
     }
 
     void setText(QAccessible::Text kind, const QString& text) override
@@ -73,7 +84,6 @@ public:
         QAccessible::State state = QAccessibleWidget::state();
         state.editable = true;
         state.readOnly = box().isReadOnly();
-        state.passwordEdit = box().echoMode() != QLineEdit::Normal;
         state.selectableText = true;
         return state;
     }
@@ -111,11 +121,7 @@ public:
     int cursorPosition() const override { return box().cursorPosition(); }
     void setCursorPosition(int position) override { box().setCursorPosition(position); }
 
-    QString text(int start, int end) const override
-    {
-        return box().echoMode() == QLineEdit::Normal ? box().text().mid(start, end - start)
-                                                     : QString();
-    }
+    QString text(int start, int end) const override { return box().text().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(box().text().size()); }
 
     QRect characterRect(int offset) const override
@@ -168,11 +174,13 @@ private:
 
 std::optional<QAccessible::Role> Designed_Role(const QWidget& widget)
 {
-    const QVariant named = widget.property("accessibleRole");
-    if (named.isValid()) {
+    const QByteArray named = widget.property("accessibleRole").toByteArray();
+    if (named == "Prompted")
+        return QAccessible::KEYWRIGHT_PROMPTED_ROLE;
+    if (!named.isEmpty()) {
         bool known = false;
-        const int role = QMetaEnum::fromType<QAccessible::Role>().keyToValue(
-            named.toByteArray().constData(), &known);
+        const int role
+            = QMetaEnum::fromType<QAccessible::Role>().keyToValue(named.constData(), &known);
         if (known)
             return static_cast<QAccessible::Role>(role);
     }
@@ -180,6 +188,8 @@ std::optional<QAccessible::Role> Designed_Role(const QWidget& widget)
         return QAccessible::Graphic;
     if (qobject_cast<const Announcement*>(&widget))
         return QAccessible::Notification;
+    if (qobject_cast<const QLabel*>(&widget) && !Naming_Labels(widget).isEmpty())
+        return QAccessible::StaticText;
     const auto* frame = qobject_cast<const QFrame*>(&widget);
     if (frame && (frame->frameShape() == QFrame::HLine || frame->frameShape() == QFrame::VLine))
         return QAccessible::Separator;
@@ -198,6 +208,15 @@ QAccessibleInterface* Designed_Interface(const QString& class_name, QObject* obj
     return role ? new Designed_Accessible(widget, *role) : nullptr;
 }
 
+// UI Automation takes a changed text value as a notification to speak (where
+// Windows cannot, as the value of the object); Qt's AT-SPI bridge passes on
+// no such change of an object without a value, so Orca hears nothing twice.
+void Notify_UI_Automation(QWidget& source, const QString& text)
+{
+    QAccessibleValueChangeEvent notification(&source, text);
+    QAccessible::updateAccessibility(&notification);
+}
+
 } // namespace
 
 void Install_Accessible_Roles()
@@ -209,17 +228,47 @@ Announcement::Announcement(QWidget& parent) : QWidget(&parent)
 {
     setGeometry(0, 0, 0, 0);
     hide();
+    window()->installEventFilter(this);
 }
 
 void Announcement::Say(const QString& text)
 {
-    hide();
+    Withdraw();
     setAccessibleName(text);
-    show(); // read now, as it appears
+    show(); // read as it appears
+    Notify_UI_Automation(*this, text);
 }
 
-void Report_Cursor(QLineEdit& box)
+void Announcement::Withdraw()
 {
-    QAccessibleTextCursorEvent cursor(&box, box.cursorPosition());
+    hide();
+    setAccessibleName({});
+}
+
+bool Announcement::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window() && event->type() == QEvent::Hide)
+        Withdraw();
+    return QWidget::eventFilter(watched, event);
+}
+
+Focused_Result::Focused_Result(QLineEdit& box) : box_(box)
+{
+    QAccessibleEvent focus(&box_, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+Focused_Result::~Focused_Result()
+{
+    QAccessibleTextCursorEvent cursor(&box_, box_.cursorPosition());
     QAccessible::updateAccessibility(&cursor);
+    Notify_UI_Automation(box_, box_.accessibleName() + QStringLiteral(": ") + box_.text());
+}
+
+bool Is_Screen_Reader_Copy_Of_Alt(const QEvent& event)
+{
+    if (event.spontaneous()
+        || (event.type() != QEvent::KeyPress && event.type() != QEvent::KeyRelease))
+        return false;
+    return static_cast<const QKeyEvent&>(event).key() == Qt::Key_Alt && QAccessible::isActive();
 }

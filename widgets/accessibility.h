@@ -7,13 +7,18 @@
 // - A picture is an image, with its name and description.
 // - A frame drawn as a line is a separator.
 // - A layout may give a control the role it plays in its dynamic property
-//   "accessibleRole", a name of QAccessible::Role: the client areas are
-//   "Grouping".
+//   "accessibleRole", a name of QAccessible::Role, or "Prompted": the client
+//   areas, named by their prompts (the role differs by platform; see the
+//   build).
 // - Labels whose buddy is their own parent name it: a prompt names its
-//   client area, which a screen reader says as the focus enters it, and the
-//   About box is named by its title and version lines.
+//   client area, which a screen reader says as the focus enters it. A line
+//   whose buddy is the line below goes on there: the About box's title and
+//   version lines are read as one, and the name changes with the last line.
 // - A line edit reports its text as one run, so that a screen reader reads
 //   its line whole.
+// - A result is told as it comes (Announcement, Focused_Result):
+//   to a screen reader under AT-SPI, and to UI Automation as a notification,
+//   which Narrator and NVDA speak.
 //
 // Qt builds a control's interface at the first accessibility event, which
 // setupUi already raises; the roles are decided from what the layout sets
@@ -21,14 +26,15 @@
 
 #include <QWidget>
 
+class QEvent;
 class QLineEdit;
 
 // Installed once, before any window exists.
 void Install_Accessible_Roles();
 
-// What a window says to a screen reader unasked: a notification, which the
-// screen reader reads as it appears and keeps in its history. It takes no
-// room and draws nothing.
+// What a window says to a screen reader unasked. It takes no room and draws
+// nothing, and it is withdrawn when its window hides, so that a screen
+// reader's review never finds a result that has gone.
 class Announcement final : public QWidget {
     Q_OBJECT
 
@@ -36,11 +42,33 @@ public:
     explicit Announcement(QWidget& parent);
 
     void Say(const QString& text);
+    void Withdraw();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Reports again where the text cursor of a box stands, once the focus has
-// moved into it. Qt reports the cursor move of a new text as it happens; a
-// screen reader that comes to such a report once the box has the focus takes
-// the box as focused already and never announces it, unless a later report
-// makes it drop the earlier one.
-void Report_Cursor(QLineEdit& box);
+// Tells of a result that a box takes with the focus, by the box's name and
+// text, for as long as the object lives: made before the box takes them,
+// told as it goes. Qt reports the cursor move of the new text before the
+// focus; a screen reader under AT-SPI that comes to that report once the box
+// has the focus takes the box as focused already and never announces it.
+// So the focus is reported first as well: Orca 48 presents it as it comes,
+// or drops it for Qt's own report; and the cursor last, which makes Orca 43
+// drop the early report of the cursor.
+class Focused_Result {
+public:
+    explicit Focused_Result(QLineEdit& box);
+    ~Focused_Result();
+    Focused_Result(const Focused_Result&) = delete;
+    Focused_Result& operator=(const Focused_Result&) = delete;
+
+private:
+    QLineEdit& box_;
+};
+
+// Whether the event is a copy of a bare Alt key that Qt's AT-SPI bridge
+// posts once a screen reader has seen the key: the application counts it as
+// a second press, which opens the menu bar's keyboard mode and closes it
+// again at once. Such copies are dropped; the real press has done its work.
+bool Is_Screen_Reader_Copy_Of_Alt(const QEvent& event);

@@ -29,11 +29,12 @@ QString Accessible_Text(QWidget& widget, QAccessible::Text kind)
 }
 
 // What the program told assistive technology: one event, with the role and
-// name of its object at that moment.
+// name of its object at that moment, and the text of a changed value.
 struct Told {
     QAccessible::Event event;
     QAccessible::Role role;
     QString name;
+    QString value;
 };
 
 QList<Told>& Recorded()
@@ -45,7 +46,11 @@ QList<Told>& Recorded()
 void Record(QAccessibleEvent* event)
 {
     QAccessibleInterface* accessible = event->accessibleInterface();
-    Recorded() << Told{event->type(), accessible->role(), accessible->text(QAccessible::Name)};
+    const QString value = event->type() == QAccessible::ValueChanged
+        ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+        : QString();
+    Recorded() << Told{
+        event->type(), accessible->role(), accessible->text(QAccessible::Name), value};
 }
 
 // Qt tells nothing while no assistive technology listens; the platform's
@@ -166,7 +171,8 @@ void tst_accessibility::controls_play_their_part_data()
     QTest::addColumn<QString>("name");
 
     const auto prompt = [](const char* row, const char* window, const QString& text) {
-        QTest::newRow(row) << window << "centralwidget" << QAccessible::Grouping << text;
+        QTest::newRow(row) << window << "centralwidget" << QAccessible::KEYWRIGHT_PROMPTED_ROLE
+                           << text;
     };
     const QString second_step
         = "Please select the Tarvex product which you are trying to communicate with:";
@@ -184,9 +190,13 @@ void tst_accessibility::controls_play_their_part_data()
         "Please enter the KN85 Access Point  ASCII Encryption Key (5 or 13 characters):");
     prompt("prompt, KN95", "KN95_Entry",
         "Please enter the KN95 Access Point  ASCII Encryption Key (5 or 13 characters):");
-    QTest::newRow("About box, by its first lines")
+    QTest::newRow("About box, by its caption")
         << "frmAbout"
-        << "" << QAccessible::Dialog << "Keywright Utility Version 1.0.7";
+        << "" << QAccessible::Dialog << "About " KEYWRIGHT_NAME;
+    QTest::newRow("About box, title and version as one line")
+        << "frmAbout"
+        << "lblVersion" << QAccessible::StaticText
+        << "Keywright Utility Version " KEYWRIGHT_VERSION;
     QTest::newRow("About box, line") << "frmAbout"
                                      << "Line1_1" << QAccessible::Separator << "";
     QTest::newRow("About box, logo") << "frmAbout"
@@ -211,9 +221,10 @@ void tst_accessibility::controls_play_their_part()
     QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
-// The last thing that an accepted Convert tells a screen reader: the result
-// in box order, or, where the focus moves into the key box, the place of its
-// text cursor, after the focus.
+// What an accepted Convert tells a screen reader: under AT-SPI the result in
+// box order, or, where the focus moves into the key box, the place of its
+// text cursor, after the focus; and last, for UI Automation, the result as a
+// notification.
 void tst_accessibility::convert_tells_the_result_data()
 {
     QTest::addColumn<QString>("window");
@@ -221,22 +232,24 @@ void tst_accessibility::convert_tells_the_result_data()
     QTest::addColumn<QAccessible::Event>("event");
     QTest::addColumn<QAccessible::Role>("role");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("notification");
 
     const QString heading = "Enter the following information into your KN40 configuration utility "
                             "under %1-bit Encryption Manual Entry: %2";
-    QTest::newRow("128-bit key, KN85")
-        << "KN85_Entry" << QStringList{"ascii test$$$"} << QAccessible::ObjectShow
-        << QAccessible::Notification
-        << heading.arg(128).arg("61 73 63 69 69 20 74 65 73 74 24 24 24");
-    QTest::newRow("64-bit key, KN45")
-        << "KN45_Entry" << QStringList{"abcde"} << QAccessible::ObjectShow
-        << QAccessible::Notification << heading.arg(64).arg("61 62 63 64 65");
-    QTest::newRow("boxes on show from the start, KN75")
-        << "KN75_Entry" << QStringList{"SSID5"} << QAccessible::ObjectShow
-        << QAccessible::Notification << heading.arg(64).arg("53 53 49 44 35");
+    const auto ascii_entry
+        = [](const char* row, const char* window, const QString& key, const QString& result) {
+              QTest::newRow(row) << window << QStringList{key} << QAccessible::ObjectShow
+                                 << QAccessible::Notification << result << result;
+          };
+    ascii_entry("128-bit key, KN85", "KN85_Entry", "ascii test$$$",
+        heading.arg(128).arg("61 73 63 69 69 20 74 65 73 74 24 24 24"));
+    ascii_entry("64-bit key, KN45", "KN45_Entry", "abcde", heading.arg(64).arg("61 62 63 64 65"));
+    ascii_entry("boxes on show from the start, KN75", "KN75_Entry", "SSID5",
+        heading.arg(64).arg("53 53 49 44 35"));
     QTest::newRow("focus into the key box, KN40")
         << "KN40_Entry" << QStringList{"4b", "65", "79", "21", "7e"} << QAccessible::TextCaretMoved
-        << QAccessible::EditableText << "ASCII key for the Client Manager";
+        << QAccessible::EditableText << "ASCII key for the Client Manager"
+        << "ASCII key for the Client Manager: Key!~";
 }
 
 void tst_accessibility::convert_tells_the_result()
@@ -246,6 +259,7 @@ void tst_accessibility::convert_tells_the_result()
     QFETCH(QAccessible::Event, event);
     QFETCH(QAccessible::Role, role);
     QFETCH(QString, name);
+    QFETCH(QString, notification);
 
     QWidget& form = Window(window);
     for (int index = 0; index < typed.size(); ++index) {
@@ -257,10 +271,13 @@ void tst_accessibility::convert_tells_the_result()
     QVERIFY(QTest::qWaitForWindowActive(&form));
 
     const auto told = Told_During([&] { Click(*form.findChild<QWidget*>("Convert_Button")); });
-    QVERIFY(!told.isEmpty());
-    QCOMPARE(told.last().event, event);
-    QCOMPARE(told.last().role, role);
-    QCOMPARE(told.last().name, name);
+    QVERIFY(told.size() >= 2);
+    const Told& at_spi = told.at(told.size() - 2);
+    QCOMPARE(at_spi.event, event);
+    QCOMPARE(at_spi.role, role);
+    QCOMPARE(at_spi.name, name);
+    QCOMPARE(told.last().event, QAccessible::ValueChanged);
+    QCOMPARE(told.last().value, notification);
 }
 
 // A screen reader builds a box's line from its attribute runs; a run of no

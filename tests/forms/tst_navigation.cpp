@@ -224,9 +224,9 @@ void tst_navigation::about_box_closes_without_ending()
                     Press_Key(about, answer == "Enter" ? Qt::Key_Return : Qt::Key_Escape);
             });
         QVERIFY(came_up);
-        QCOMPARE(caption, QString("About ") + Project_Name);
+        QCOMPARE(caption, QString("About " KEYWRIGHT_NAME));
         // The numbers as the project writes them, none filled out to a width.
-        QCOMPARE(version, QString("Version ") + Version_Text);
+        QCOMPARE(version, QString("Version " KEYWRIGHT_VERSION));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY2(!box, "closing unloads the box, so the next About loads it anew");
         QCOMPARE(Visible_Windows(), QStringList{"Which_PC_Card"});

@@ -40,7 +40,7 @@ unset GTK_MODULES QT_ACCESSIBILITY QT_LINUX_ACCESSIBILITY_ALWAYS_ON
 wait_for() { # what, then a test that passes once it is there
     local what=$1
     shift
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do # a minute, for a loaded machine
         "$@" && return 0
         sleep 0.1
     done

@@ -3,36 +3,47 @@
 # conversion each way, one message and the About box. Every step waits until
 # Orca has said what the user must hear, in order, and prints what was said,
 # window by window. Runs under tests/screen_reader/under_orca.sh.
-#   walk.sh PROGRAM
+#   walk.sh PROGRAM VERSION
 set -euo pipefail
 program=$1
-heard=0 # the lines of Orca's speech that the walk has gone past
+version=$2
+heard=0   # the bytes of Orca's speech that the walk has gone past
+printed=0 # the lines of it printed so far
+key_echo="^(.|space|tab|return|left alt|left|right|left shift|shift tab|dollar) ?$" # left out of the transcript
 
 program_log=$XDG_RUNTIME_DIR/program.log
 
+# What Orca said, a line each: its log gives the text in quotes, then a
+# description of the voice (Orca 48) or of the text's parts (Orca 43).
 spoken() {
-    sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)'[[{].*$/\1/p" "$ORCA_LOG"
+    sed -n "s/^.* - SPEECH OUTPUT: '\\(.*\\)' *[[{].*$/\\1/p" "$ORCA_LOG"
 }
 
 fail() {
     echo "FAIL: $*" >&2
     echo "--- what Orca said after that ---" >&2
-    spoken | tail -n +$((heard + 1)) >&2
+    spoken | tail -c +$((heard + 1)) >&2
     echo "--- what the program printed ---" >&2
     cat "$program_log" >&2
     exit 1
 }
 
-# Waits until Orca says a line holding the text, after what was heard so far;
-# prints what it said up to there, without the echo of the keys.
+# Waits until Orca says the text, after what was heard so far: Orca 43 says
+# a radio button's name and state in two lines, Orca 48 in one. Prints the
+# lines that it said up to there, without the echo of the keys.
 hear() {
-    local text=$1 line
+    local text=$1 at lines
     for _ in $(seq 300); do
-        line=$(spoken | tail -n +$((heard + 1)) | grep -n -F -m 1 -- "$text" | cut -d: -f1) || true
-        if [ -n "$line" ]; then
-            spoken | tail -n +$((heard + 1)) | head -n "$line" | grep -v -E "^(.|[a-z ]+) $" |
-                sed 's/^/    /'
-            heard=$((heard + line))
+        at=$(spoken | tail -c +$((heard + 1)) | grep -b -o -F -- "$text" | head -n 1 |
+            cut -d: -f1) || true
+        if [ -n "$at" ]; then
+            heard=$((heard + at + ${#text}))
+            lines=$(($(spoken | head -c "$heard" | wc -l) + 1))
+            if ((lines > printed)); then
+                spoken | sed -n "$((printed + 1)),${lines}p" | grep -v -E "$key_echo" |
+                    sed 's/^/    /' || true
+                printed=$lines
+            fi
             return
         fi
         kill -0 "$program_pid" 2>/dev/null || fail "the program ended before Orca said \"$text\""
@@ -78,6 +89,12 @@ window() {
     echo "$1:"
 }
 
+# A push button: Orca 43 says "push button", Orca 48 "button".
+hear_button() {
+    hear "$1"
+    hear "button"
+}
+
 # Qt's bridge warns on standard error whenever the screen reader is slow to
 # take a key; the keys still arrive.
 setsid "$program" >"$program_log" 2>&1 &
@@ -108,20 +125,21 @@ hear "ASCII key text"
 in_window Keywright
 type_text abc
 press Tab
-hear "Convert push button"
+hear_button Convert
 press space
 hear "alert Invalid Key"
 hear "Ascii WEP string must be 5 or 13 characters long!, please re-enter"
 in_window "Invalid Key"
 press Return
-hear "Convert push button"
+hear_button Convert
 press shift+Tab
 hear "abc selected"
 type_text 'ascii test$$$'
 press Tab
-hear "Convert push button"
+hear_button Convert
 press space
-hear "notification Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24"
+hear notification
+hear "Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24"
 press Tab
 hear "128-bit key byte 13 read only text"
 hear "24 selected"
@@ -132,11 +150,11 @@ hear "Exit"
 press Right Right
 hear "About"
 press Return
-hear "Keywright Utility Version 1.0.7 dialog Description:"
-hear "OK push button"
+hear "About Keywright dialog Keywright Utility Version $version Description:"
+hear_button OK
 in_window "About Keywright"
 press Return
-hear "Keywright frame"
+hear "Keywright"
 in_window Keywright
 
 window "Which Product, again"
@@ -167,7 +185,7 @@ for byte in 4b 65 79 21; do
 done
 type_text 7e
 press Tab Tab Tab Tab Tab Tab Tab Tab Tab
-hear "Convert push button"
+hear_button Convert
 press space
 hear "ASCII key for the Client Manager read only text"
 hear "Key!~ selected"

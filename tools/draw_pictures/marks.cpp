@@ -98,7 +98,7 @@ QImage Draw_Installer_Side()
     name.setBold(true);
     painter.setFont(name);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 150, 164, 40), Qt::AlignCenter, Project_Name);
+    painter.drawText(QRect(0, 150, 164, 40), Qt::AlignCenter, Program_Name);
     painter.fillRect(QRect(0, 254, 164, 60), Qt::white);
     painter.drawImage(QPoint(18, 269), Draw_Logo(1));
     return side;
