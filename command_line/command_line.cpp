@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "overloaded.h"
+#include "standard_input.h"
 #include "version.h"
 
 #include <QCommandLineParser>
@@ -8,12 +9,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <iostream>
-#include <string>
 
 namespace {
-
-const QString Program_Name = QString::fromLatin1(Project_Name);
 
 QString Description()
 {
@@ -71,24 +68,20 @@ int Printed(std::FILE* stream, const QString& text, int status)
     const QString reason = QString::fromLocal8Bit(std::strerror(errno));
     Print(stderr,
         QStringLiteral("%1: %2 could not be written: %3")
-            .arg(Program_Name, stream == stdout ? "standard output" : "standard error", reason));
+            .arg(QLatin1String(Program_Name),
+                stream == stdout ? "standard output" : "standard error", reason));
     return Failure_Status;
-}
-
-std::optional<QString> Line_Of_Standard_Input()
-{
-    std::string line;
-    if (!std::getline(std::cin, line))
-        return std::nullopt;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return QString::fromLocal8Bit(line);
 }
 
 int Convert(const Convert_Key& request)
 {
-    const auto key = request.Key ? request.Key : Line_Of_Standard_Input();
-    if (!key || Holds_No_Key(request.Direction, key->toStdU16String()))
+    const Read_Key read = request.Key ? *request.Key : Key_From_Standard_Input(request.Direction);
+    if (const auto* unreadable = std::get_if<Unreadable_Key>(&read))
+        return Printed(stderr,
+            QStringLiteral("%1: %2").arg(QLatin1String(Program_Name), unreadable->Problem),
+            Failure_Status);
+    const QString& key = std::get<QString>(read);
+    if (Holds_No_Key(request.Direction, key.toStdU16String()))
         return Run_Command(Usage_Error{QStringLiteral("The key is empty.")});
     return std::visit(
         Overloaded{[](const Converted_Key& converted) {
@@ -97,7 +90,7 @@ int Convert(const Convert_Key& request)
             [](const Refused_Key& refused) {
                 return Printed(stderr, QString::fromStdU16String(refused.Message), Failure_Status);
             }},
-        Convert_Key_Text(request.Direction, key->toStdU16String()));
+        Convert_Key_Text(request.Direction, key.toStdU16String()));
 }
 
 } // namespace
@@ -126,7 +119,8 @@ std::optional<Command> Parse_Command_Line(const QStringList& arguments)
     if (parser.isSet(help))
         return Print_Text{parser.helpText().trimmed()};
     if (parser.isSet(version))
-        return Print_Text{Program_Name + u' ' + QString::fromLatin1(Version_Text)};
+        return Print_Text{
+            QStringLiteral("%1 %2").arg(QLatin1String(Program_Name), QLatin1String(Version_Text))};
     if (parser.isSet(to_hex) && parser.isSet(to_ascii))
         return Usage_Error{QStringLiteral("Choose one of --to-hex and --to-ascii.")};
     if (parser.isSet(to_hex))
@@ -145,7 +139,7 @@ int Run_Command(const Command& command)
             [](const Usage_Error& error) {
                 return Printed(stderr,
                     QStringLiteral("%1: %2\nTry '%1 --help' for more information.")
-                        .arg(Program_Name, error.Problem),
+                        .arg(QLatin1String(Program_Name), error.Problem),
                     Usage_Error_Status);
             },
             [](const Convert_Key& request) { return Convert(request); }},
@@ -155,6 +149,7 @@ int Run_Command(const Command& command)
 int Report_Not_Started(const QString& program, const QString& reason)
 {
     return Printed(stderr,
-        QStringLiteral("%1: %2 could not be started: %3").arg(Program_Name, program, reason),
+        QStringLiteral("%1: %2 could not be started: %3")
+            .arg(QLatin1String(Program_Name), program, reason),
         Failure_Status);
 }

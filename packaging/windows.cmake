@@ -66,6 +66,14 @@ set(CPACK_NSIS_MUI_WELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/inst
 set(CPACK_NSIS_MUI_UNWELCOMEFINISHPAGE_BITMAP ${PROJECT_SOURCE_DIR}/resources/installer/side.bmp)
 set(CPACK_NSIS_MUI_HEADERIMAGE ${PROJECT_SOURCE_DIR}/resources/installer/header.bmp)
 set(CPACK_NSIS_MUI_FINISHPAGE_RUN ${PROJECT_NAME}.exe)
+# The installer runs with administrator rights; Keywright, started from its
+# last page, runs as the user who is logged on: the desktop's shell, which
+# runs as that user, starts it. (Quotes and backslashes are escaped for this
+# file and for CPack's, as below.)
+string(APPEND CPACK_NSIS_DEFINES "\n!define MUI_FINISHPAGE_RUN_FUNCTION Run_Keywright_As_User
+Function Run_Keywright_As_User
+  Exec '\\\"$WINDIR\\\\explorer.exe\\\" \\\"$INSTDIR\\\\${PROJECT_NAME}.exe\\\"'
+FunctionEnd")
 # CPack's uninstaller removes the product's key but leaves the vendor's key
 # around it; only Keywright uses that one.
 # (A backslash is written twice over: for this file, and for CPack's.)

@@ -1,6 +1,12 @@
+#include "piped_key.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
+
+#include <iconv.h>
+
+#include <memory>
 
 namespace {
 
@@ -25,6 +31,26 @@ const auto Usage_Hint
 const auto No_Display
     = QRegularExpression(QString("^%1: no display can be opened.*--help[^\n]*$").arg(Name));
 
+// A console's code page as the system reads it, through glibc's iconv.
+Code_Page System_Code_Page(unsigned number)
+{
+    return {number, [number](const QByteArray& bytes) -> std::optional<QString> {
+                const std::unique_ptr<void, int (*)(iconv_t)> reader(
+                    iconv_open("UTF-16LE", qPrintable(QString("CP%1").arg(number))), iconv_close);
+                QByteArray in = bytes;
+                QByteArray out(bytes.size() * 4, '\0');
+                char* in_pointer = in.data();
+                char* out_pointer = out.data();
+                std::size_t in_left = in.size();
+                std::size_t out_left = out.size();
+                if (iconv(reader.get(), &in_pointer, &in_left, &out_pointer, &out_left)
+                    == std::size_t(-1))
+                    return std::nullopt;
+                return QString::fromUtf16(reinterpret_cast<const char16_t*>(out.constData()),
+                    (out.size() - qsizetype(out_left)) / 2);
+            }};
+}
+
 } // namespace
 
 class Terminal : public QObject {
@@ -33,6 +59,8 @@ class Terminal : public QObject {
 private slots:
     void answers_on_its_own_data();
     void answers_on_its_own();
+    void reads_piped_keys_as_written_data();
+    void reads_piped_keys_as_written();
 };
 
 void Terminal::answers_on_its_own_data()
@@ -104,6 +132,8 @@ void Terminal::answers_on_its_own_data()
     row("windows without a display", {}, {}, Nothing, No_Display, 1);
     row("windows with Qt's own options", {"-platform", "xcb", "-style", "fusion"}, {}, Nothing,
         No_Display, 1);
+    row("windows on Wayland without a compositor", {"-platform", "wayland"}, {}, Nothing,
+        No_Display, 1);
     row("windows on an unknown platform", {"-platform", "bogus"}, {}, Nothing,
         QRegularExpression(QString("^%1: its windows cannot start. Qt says:\n.*\"bogus\".*"
                                    "Available platform plugins are: .*xcb")
@@ -136,6 +166,83 @@ void Terminal::answers_on_its_own()
     QVERIFY2(output.match(printed).hasMatch(), qPrintable(printed));
     QVERIFY2(message.match(said).hasMatch(), qPrintable(said));
     QCOMPARE(program.exitCode(), status);
+}
+
+// The bytes that reach Keywright.com on Windows from a pipe or a file, as the
+// console's code page, cmd.exe, PowerShell and editors write them.
+void Terminal::reads_piped_keys_as_written_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<unsigned>("console_code_page");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("problem"); // where the key is refused
+
+    const QString clé = QString::fromUtf8("cl\u00e912");
+    const auto row = [](const char* name, const QByteArray& bytes, unsigned code_page,
+                         const QString& key, const QString& problem = {}) {
+        QTest::newRow(name) << bytes << code_page << key << problem;
+    };
+    row("cmd echo, code page 437",
+        "cl\x82"
+        "12\r\n",
+        437, clé);
+    row("cmd echo, code page 850",
+        "cl\x82"
+        "12\r\n",
+        850, clé);
+    row("cmd echo, a letter of 850 alone", "\x9b\x9b\x9b\x9b\x9b\r\n", 850,
+        "\u00f8\u00f8\u00f8\u00f8\u00f8");
+    row("cmd echo, the same byte in 437", "\x9b\x9b\x9b\x9b\x9b\r\n", 437,
+        "\u00a2\u00a2\u00a2\u00a2\u00a2");
+    row("UTF-8 file with a byte-order mark",
+        "\xef\xbb\xbf"
+        "cl\xc3\xa9"
+        "12\r\n",
+        850, clé);
+    row("UTF-8 without a mark, PowerShell 7",
+        "cl\xc3\xa9"
+        "12\n",
+        850, clé);
+    row("UTF-8 euro sign, PowerShell 7",
+        "abc\xe2\x82\xac"
+        "d\n",
+        850, "abc\u20acd");
+    row("ASCII, Windows PowerShell 5.1", "ascii test$$$\r\n", 437, "ascii test$$$");
+    row("UTF-16 file, Windows PowerShell 5.1",
+        QByteArray("\xff\xfe"
+                   "c\0l\0\xe9\0"
+                   "1\0"
+                   "2\0\r\0\n\0",
+            16),
+        850, clé);
+    row("first line only", "abcde\r\nfghij\r\n", 850, "abcde");
+    row("UTF-8 and code page both make a key",
+        "\xe2\x82\xac\xe2\x82\xac\xe2\x82\xac\xe2\x82\xac"
+        "a\n",
+        850, {},
+        "the key reads as one key in UTF-8 and as another in code page 850, the console's: give "
+        "it as an argument, or from a file in UTF-8 with a byte-order mark.");
+    row("neither UTF-8 nor the code page", "abcd\x81\n", 1252, {},
+        "the key is neither UTF-8 nor in code page 1252, the console's.");
+    row("not UTF-8 after its mark",
+        "\xef\xbb\xbf"
+        "abcd\x82\n",
+        850, {}, "the key is not UTF-8 after its byte-order mark.");
+}
+
+void Terminal::reads_piped_keys_as_written()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(unsigned, console_code_page);
+    QFETCH(QString, key);
+    QFETCH(QString, problem);
+
+    const Read_Key read
+        = Read_Piped_Key(bytes, Key_Direction::To_Hex, System_Code_Page(console_code_page));
+    if (const auto* unreadable = std::get_if<Unreadable_Key>(&read))
+        QCOMPARE(unreadable->Problem, problem);
+    else
+        QCOMPARE(std::get<QString>(read), key);
 }
 
 QTEST_GUILESS_MAIN(Terminal)

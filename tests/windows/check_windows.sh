@@ -4,11 +4,15 @@
 #   suites        the Windows builds of the suites pass under Wine
 #   program       the zip holds exactly what it must, and the windows' program unpacked
 #                 from it converts a key on a display of its own, driven by real input
+#   ui_automation a UI Automation client of the checks' own reads the windows of the
+#                 unpacked program: the prompts, the options and the pictures, and the
+#                 result that each conversion raises as a notification
 #   console       the console command in cmd.exe: both conversions from an argument and
 #                 from a pipe, a refused key and a usage error, with their exit statuses,
 #                 and Qt's own options handed to the windows' program
 #   resources     both program files carry the icon, the version block and the manifest
-#   installer     a silent install, twice, starts; the uninstaller leaves nothing
+#   installer     a silent install, twice, starts; the uninstaller leaves nothing; an
+#                 install page by page starts Keywright from its last page
 #   reproducible  a second build, in a folder one level deeper, gives the same program
 #                 files, zip and installer, byte for byte
 # Exits with 77 (skipped) while there is no Windows build of Qt.
@@ -69,6 +73,52 @@ step_program() {
     walk kn40_user_joins_kn85 "$program/$name.exe"
 }
 
+# What a UI Automation client must read, in order: of the windows as it asks
+# each for its root element, and of what the program raises after Convert.
+heard_through_ui_automation() {
+    cat <<'HEARD'
+window "Which Product"
+group "Select the 11Mbps Tarvex WiFi product which you are using:"
+radio button "Tarvex KN45 Wireless PC Card"
+radio button "Tarvex KN40 Wireless PC Card"
+window "Select Product Connecting To"
+group "Please select the Tarvex product which you are trying to communicate with:"
+radio button "KN85 Access Point"
+window "Keywright"
+group "Please enter the KN85 Access Point  ASCII Encryption Key (5 or 13 characters):"
+notification from custom "Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24": Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24
+root element:
+group "Please enter the KN40 Adhoc Hex Encryption Keys (5 or 13 boxes).  Must be in HEX range (20->7E)"
+image "Client Manager profile"
+notification from edit "ASCII key for the Client Manager": ASCII key for the Client Manager: Key!~
+HEARD
+}
+
+step_ui_automation() {
+    local program client=$work/ask_for_root_element told=$work/told.txt heard=0 line at scenario
+    program=$(unpack "$work/program")
+    make_wine_prefix
+    # Qt loads UI Automation from system32; there, the checks' own records.
+    cp "$build/tests/windows/helpers/uiautomationcore.dll" "$WINEPREFIX/drive_c/windows/system32/"
+    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n"
+    KEYWRIGHT_UIA_LOG=$(winepath -w "$told" 2>/dev/null)
+    export KEYWRIGHT_UIA_LOG
+    printf '#!/bin/sh\nexec wine "%s" "$1"\n' "$build/tests/windows/helpers/uia_client.exe" >"$client"
+    chmod +x "$client"
+    local walked=0
+    for scenario in kn40_user_joins_kn85 kn45_user_copies_adhoc_key; do
+        E2E_ON_WINDOW=$client walk "$scenario" "$program/$name.exe" || walked=1
+    done
+    echo "What the UI Automation client read:"
+    sed 's/^/    /' "$told"
+    [ "$walked" -eq 0 ] || fail "a walk failed (above)"
+    while IFS= read -r line; do
+        at=$(tail -n +$((heard + 1)) "$told" | grep -n -F -m 1 -- "$line" | cut -d: -f1) ||
+            fail "UI Automation did not tell, in its place: $line"
+        heard=$((heard + at))
+    done < <(heard_through_ui_automation)
+}
+
 # Each line, separated by tabs: what the batch file does, the command, the
 # exit status it must see, and the file that holds the answer or the message,
 # with what its first line must be.
@@ -79,6 +129,7 @@ to-hex, argument${tab}$name --to-hex abcde > hex.txt 2>&1${tab}0${tab}hex.txt${t
 to-hex, pipe${tab}echo ascii test\$\$\$| $name --to-hex > hex-piped.txt 2>&1${tab}0${tab}hex-piped.txt${tab}61 73 63 69 69 20 74 65 73 74 24 24 24
 to-ascii, argument${tab}$name --to-ascii 4b:65:79:21:7e > ascii.txt 2>&1${tab}0${tab}ascii.txt${tab}Key!~
 to-ascii, pipe${tab}echo 4B6579217E| $name --to-ascii > ascii-piped.txt 2>&1${tab}0${tab}ascii-piped.txt${tab}Key!~
+to-hex, a UTF-8 file${tab}$name --to-hex < key-utf8.txt > hex-utf8.txt 2>&1${tab}0${tab}hex-utf8.txt${tab}63 6C E9 31 32
 refused key${tab}$name --to-hex abc > refused.txt 2>&1${tab}1${tab}refused.txt${tab}Ascii WEP string must be 5 or 13 characters long!, please re-enter
 usage error${tab}$name --to-base64 > usage.txt 2>&1${tab}2${tab}usage.txt${tab}$name: Unknown option 'to-base64'.
 windows, Qt's own option${tab}$name -platform bogus > windows.txt 2>&1${tab}0${tab}windows.txt${tab}$name: its windows cannot start. Qt says:
@@ -107,6 +158,7 @@ step_console() {
         done
         echo 'exit /b 0'
     } | sed 's/$/\r/' >"$program/walk.bat"
+    printf 'cl\xc3\xa912\r\n' >"$program/key-utf8.txt" # as PowerShell 7 and editors write it
     make_wine_prefix
     (cd "$program" && wine cmd /c walk.bat) | tr -d '\r' | tee "$work/said"
     wineserver -w # the windows' program, started and left by the console command, has spoken
@@ -117,6 +169,28 @@ step_console() {
         [ "$(tr -d '\r' <"$program/$file" | head -n 1)" = "$answer" ] ||
             fail "$what: \"$(cat "$program/$file")\", not \"$answer\""
     done < <(console_walk)
+    handed_over
+}
+
+# What Keywright.com hands the windows' program, as a stand-in for that
+# program tells it: the caller's files, but never a pipe of the caller's,
+# which a script that captures the output would read until the last window
+# closed. Wine's cmd.exe returns at once either way.
+handed_over() {
+    local stand_in handles=$work/handles.txt
+    stand_in=$(unpack "$work/stand-in")
+    cp "$build/tests/windows/helpers/standard_handles.exe" "$stand_in/$name.exe"
+    KEYWRIGHT_HANDLES_LOG=$(winepath -w "$handles" 2>/dev/null)
+    export KEYWRIGHT_HANDLES_LOG
+    (cd "$stand_in" && wine "$name.com" -style fusion </dev/null 2>&1 | cat >/dev/null)
+    wineserver -w
+    [ "$(tr '\n' ' ' <"$handles")" = "input: character device output: character device error: character device " ] ||
+        fail "the windows' program was handed a pipe of the caller's: $(cat "$handles")"
+    (cd "$stand_in" && wine "$name.com" -style fusion <"$stand_in/LICENSE.txt" >"$work/out.txt" 2>&1)
+    wineserver -w
+    [ "$(tr '\n' ' ' <"$handles")" = "input: file output: file error: file " ] ||
+        fail "the windows' program was not handed the caller's files: $(cat "$handles")"
+    echo "handed over: nothing for a pipe, the caller's files"
 }
 
 # What the version block of a program file must say: what its resource script says.
@@ -178,6 +252,31 @@ step_installer() {
     installed_keywright >"$work/after"
     diff -u "$work/before" "$work/after" || { grep -i -B2 -A3 "$name" "$WINEPREFIX"/*.reg; fail "the uninstaller left these behind"; }
     echo "installed twice as one, started, and uninstalled without a trace"
+
+    "$source_dir/tests/support/on_own_display.sh" bash -c \
+        "$(declare -f through_the_pages); through_the_pages \"\$@\"" pages "$package.exe" "$name" ||
+        fail "the last page of the installer did not start $name"
+    wine "$folder/Uninstall.exe" /S
+    wineserver -w
+    echo "installed page by page, and started from the last page"
+}
+
+# Goes through the installer's pages as a user does, Enter on each, with
+# "Run Keywright" ticked on the last: it must start Keywright, which the
+# installer hands to the desktop's shell, so that it runs as the user who is
+# logged on rather than with the installer's administrator rights.
+through_the_pages() { # installer, name
+    wine "$1" &
+    for _ in $(seq 60); do
+        xdotool search --onlyvisible --name "^Which Product\$" >/dev/null 2>&1 && break
+        # A page takes a moment to take the keyboard after it shows.
+        sleep 2
+        xdotool search --onlyvisible --name "$2 Setup" >/dev/null 2>&1 && xdotool key Return
+    done
+    local started=1
+    xdotool search --onlyvisible --name "^Which Product\$" >/dev/null 2>&1 || started=0
+    wineserver -k
+    ((started))
 }
 
 step_reproducible() {

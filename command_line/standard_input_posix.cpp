@@ -1,0 +1,14 @@
+#include "standard_input.h"
+
+#include <iostream>
+#include <string>
+
+Read_Key Key_From_Standard_Input(Key_Direction)
+{
+    std::string line;
+    if (!std::getline(std::cin, line))
+        return QString();
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return QString::fromLocal8Bit(line);
+}

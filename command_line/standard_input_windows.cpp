@@ -1,0 +1,65 @@
+#include "standard_input.h"
+
+#include <windows.h>
+
+namespace {
+
+// What the user typed into the console, as the console holds it.
+QString Console_Line(HANDLE console)
+{
+    QString line;
+    wchar_t unit = 0;
+    DWORD read = 0;
+    while (ReadConsoleW(console, &unit, 1, &read, nullptr) && read == 1 && unit != L'\n')
+        line += QChar(unit);
+    if (line.endsWith(u'\r'))
+        line.chop(1);
+    return line;
+}
+
+// The bytes of the first line, and of the second byte of a UTF-16 line end.
+QByteArray Bytes_Of_First_Line(HANDLE input)
+{
+    QByteArray bytes;
+    char byte = 0;
+    DWORD read = 0;
+    while (ReadFile(input, &byte, 1, &read, nullptr) && read == 1) {
+        bytes += byte;
+        const bool utf16 = bytes.startsWith("\xFF\xFE");
+        if (byte == '\n' && !utf16)
+            break;
+        if (utf16 && bytes.size() % 2 == 0 && bytes.endsWith(QByteArray("\n\0", 2)))
+            break;
+    }
+    return bytes;
+}
+
+// The code page that the console writes text in; without a console, the
+// system's ANSI code page.
+Code_Page Console_Code_Page()
+{
+    UINT number = GetConsoleCP();
+    if (number == 0)
+        number = GetACP();
+    return {number, [number](const QByteArray& bytes) -> std::optional<QString> {
+                const int length = MultiByteToWideChar(
+                    number, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()), nullptr, 0);
+                if (length == 0 && !bytes.isEmpty())
+                    return std::nullopt;
+                QString text(length, Qt::Uninitialized);
+                MultiByteToWideChar(number, MB_ERR_INVALID_CHARS, bytes.constData(),
+                    int(bytes.size()), reinterpret_cast<wchar_t*>(text.data()), length);
+                return text;
+            }};
+}
+
+} // namespace
+
+Read_Key Key_From_Standard_Input(Key_Direction direction)
+{
+    const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    if (GetConsoleMode(input, &mode))
+        return Console_Line(input);
+    return Read_Piped_Key(Bytes_Of_First_Line(input), direction, Console_Code_Page());
+}
