@@ -95,7 +95,7 @@ HEARD
 }
 
 step_ui_automation() {
-    local program client=$work/ask_for_root_element told=$work/told.txt heard=0 line at scenario
+    local program client=$work/ask_for_root_element told=$work/told.txt heard=0 walked=0 line at scenario
     program=$(unpack "$work/program")
     make_wine_prefix
     # Qt loads UI Automation from system32; there, the checks' own records.
@@ -105,7 +105,6 @@ step_ui_automation() {
     export KEYWRIGHT_UIA_LOG
     printf '#!/bin/sh\nexec wine "%s" "$1"\n' "$build/tests/windows/helpers/uia_client.exe" >"$client"
     chmod +x "$client"
-    local walked=0
     for scenario in kn40_user_joins_kn85 kn45_user_copies_adhoc_key; do
         E2E_ON_WINDOW=$client walk "$scenario" "$program/$name.exe" || walked=1
     done

@@ -12,6 +12,7 @@
 #include <uiautomationclient.h>
 #include <uiautomationcore.h>
 
+#include <map>
 #include <string>
 
 namespace {
@@ -21,32 +22,12 @@ constexpr EVENTID Focus_Changed = 20005;
 
 std::wstring Control_Type(int id)
 {
-    switch (id) {
-    case 50000:
-        return L"button";
-    case 50004:
-        return L"edit";
-    case 50006:
-        return L"image";
-    case 50010:
-        return L"menu bar";
-    case 50011:
-        return L"menu item";
-    case 50013:
-        return L"radio button";
-    case 50020:
-        return L"text";
-    case 50026:
-        return L"group";
-    case 50032:
-        return L"window";
-    case 50033:
-        return L"pane";
-    case 50038:
-        return L"separator";
-    default:
-        return L"control " + std::to_wstring(id);
-    }
+    static const std::map<int, std::wstring> names{{50000, L"button"}, {50004, L"edit"},
+        {50006, L"image"}, {50010, L"menu bar"}, {50011, L"menu item"}, {50013, L"radio button"},
+        {50020, L"text"}, {50025, L"custom"}, {50026, L"group"}, {50032, L"window"},
+        {50033, L"pane"}, {50038, L"separator"}};
+    const auto name = names.find(id);
+    return name != names.end() ? name->second : L"control " + std::to_wstring(id);
 }
 
 void Write(const std::wstring& line)
@@ -109,10 +90,11 @@ void Write_Tree(IRawElementProviderFragment* fragment, int depth)
 
 } // namespace
 
+// The functions that Qt looks up by name (recording_core.def exports them);
+// on x64 every one calls as WINAPI does.
 extern "C" {
 
-__declspec(dllexport) LRESULT WINAPI
-    UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple* root)
+LRESULT UiaReturnRawElementProvider(HWND, WPARAM, LPARAM, IRawElementProviderSimple* root)
 {
     IRawElementProviderFragment* fragment = nullptr;
     if (root
@@ -125,35 +107,31 @@ __declspec(dllexport) LRESULT WINAPI
     return 0;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    UiaHostProviderFromHwnd(HWND, IRawElementProviderSimple** provider)
+HRESULT UiaHostProviderFromHwnd(HWND, IRawElementProviderSimple** provider)
 {
     *provider = nullptr;
     return E_NOTIMPL;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    UiaRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple*, PROPERTYID, VARIANT, VARIANT)
+HRESULT UiaRaiseAutomationPropertyChangedEvent(IRawElementProviderSimple*, int, VARIANT, VARIANT)
 {
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    UiaRaiseAutomationEvent(IRawElementProviderSimple* element, EVENTID event)
+HRESULT UiaRaiseAutomationEvent(IRawElementProviderSimple* element, EVENTID event)
 {
     if (event == Focus_Changed)
         Write(L"focus: " + Describe(element));
     return S_OK;
 }
 
-__declspec(dllexport) HRESULT WINAPI
-    UiaRaiseNotificationEvent(IRawElementProviderSimple* element, int, int, BSTR text, BSTR)
+HRESULT UiaRaiseNotificationEvent(IRawElementProviderSimple* element, int, int, BSTR text, BSTR)
 {
     Write(L"notification from " + Describe(element) + L": " + (text ? text : L""));
     return S_OK;
 }
 
-__declspec(dllexport) BOOL WINAPI UiaClientsAreListening()
+BOOL UiaClientsAreListening()
 {
     return TRUE;
 }
