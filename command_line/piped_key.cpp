@@ -13,6 +13,13 @@ std::optional<QString> Decoded(const QByteArray& bytes, QStringConverter::Encodi
     return decoder.hasError() ? std::nullopt : std::optional(text);
 }
 
+bool Taken(const QString& key, Key_Direction direction)
+{
+    return std::holds_alternative<Converted_Key>(Convert_Key_Text(direction, key.toStdU16String()));
+}
+
+} // namespace
+
 QString First_Line(const QString& text)
 {
     QString line = text.section(u'\n', 0, 0);
@@ -20,13 +27,6 @@ QString First_Line(const QString& text)
         line.chop(1);
     return line;
 }
-
-bool Taken(const QString& key, Key_Direction direction)
-{
-    return std::holds_alternative<Converted_Key>(Convert_Key_Text(direction, key.toStdU16String()));
-}
-
-} // namespace
 
 Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction, const Code_Page& console)
 {

@@ -35,4 +35,7 @@ struct Unreadable_Key {
 
 using Read_Key = std::variant<QString, Unreadable_Key>;
 
+// The first line of a text, without its line end (LF or CR LF).
+QString First_Line(const QString& text);
+
 Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction, const Code_Page& console);

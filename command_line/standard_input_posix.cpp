@@ -8,7 +8,5 @@ Read_Key Key_From_Standard_Input(Key_Direction)
     std::string line;
     if (!std::getline(std::cin, line))
         return QString();
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return QString::fromLocal8Bit(line);
+    return First_Line(QString::fromLocal8Bit(line));
 }

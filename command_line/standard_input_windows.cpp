@@ -12,9 +12,7 @@ QString Console_Line(HANDLE console)
     DWORD read = 0;
     while (ReadConsoleW(console, &unit, 1, &read, nullptr) && read == 1 && unit != L'\n')
         line += QChar(unit);
-    if (line.endsWith(u'\r'))
-        line.chop(1);
-    return line;
+    return First_Line(line);
 }
 
 // The bytes of the first line, and of the second byte of a UTF-16 line end.

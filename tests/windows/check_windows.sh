@@ -168,16 +168,15 @@ step_console() {
         [ "$(tr -d '\r' <"$program/$file" | head -n 1)" = "$answer" ] ||
             fail "$what: \"$(cat "$program/$file")\", not \"$answer\""
     done < <(console_walk)
-    handed_over
+    handed_over "$program"
 }
 
 # What Keywright.com hands the windows' program, as a stand-in for that
 # program tells it: the caller's files, but never a pipe of the caller's,
 # which a script that captures the output would read until the last window
 # closed. Wine's cmd.exe returns at once either way.
-handed_over() {
-    local stand_in handles=$work/handles.txt
-    stand_in=$(unpack "$work/stand-in")
+handed_over() { # program folder, whose windows' program the stand-in replaces
+    local stand_in=$1 handles=$work/handles.txt
     cp "$build/tests/windows/helpers/standard_handles.exe" "$stand_in/$name.exe"
     KEYWRIGHT_HANDLES_LOG=$(winepath -w "$handles" 2>/dev/null)
     export KEYWRIGHT_HANDLES_LOG
