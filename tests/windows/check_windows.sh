@@ -265,14 +265,18 @@ step_installer() {
 # logged on rather than with the installer's administrator rights.
 through_the_pages() { # installer, name
     wine "$1" &
+    local started=0
     for _ in $(seq 60); do
-        xdotool search --onlyvisible --name "^Which Product\$" >/dev/null 2>&1 && break
         # A page takes a moment to take the keyboard after it shows.
         sleep 2
+        # Looked for just before each Enter: the installer's window may still
+        # show when Keywright's comes up, and an Enter would take it a page on.
+        if xdotool search --onlyvisible --name "^Which Product\$" >/dev/null 2>&1; then
+            started=1
+            break
+        fi
         xdotool search --onlyvisible --name "$2 Setup" >/dev/null 2>&1 && xdotool key Return
     done
-    local started=1
-    xdotool search --onlyvisible --name "^Which Product\$" >/dev/null 2>&1 || started=0
     wineserver -k
     ((started))
 }
