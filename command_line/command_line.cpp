@@ -68,7 +68,7 @@ int Printed(std::FILE* stream, const QString& text, int status)
     const QString reason = QString::fromLocal8Bit(std::strerror(errno));
     Print(stderr,
         QStringLiteral("%1: %2 could not be written: %3")
-            .arg(QLatin1String(Program_Name),
+            .arg(QLatin1String(Command_Name),
                 stream == stdout ? "standard output" : "standard error", reason));
     return Failure_Status;
 }
@@ -78,7 +78,7 @@ int Convert(const Convert_Key& request)
     const Read_Key read = request.Key ? *request.Key : Key_From_Standard_Input(request.Direction);
     if (const auto* unreadable = std::get_if<Unreadable_Key>(&read))
         return Printed(stderr,
-            QStringLiteral("%1: %2").arg(QLatin1String(Program_Name), unreadable->Problem),
+            QStringLiteral("%1: %2").arg(QLatin1String(Command_Name), unreadable->Problem),
             Failure_Status);
     const QString& key = std::get<QString>(read);
     if (Holds_No_Key(request.Direction, key.toStdU16String()))
@@ -139,7 +139,7 @@ int Run_Command(const Command& command)
             [](const Usage_Error& error) {
                 return Printed(stderr,
                     QStringLiteral("%1: %2\nTry '%1 --help' for more information.")
-                        .arg(QLatin1String(Program_Name), error.Problem),
+                        .arg(QLatin1String(Command_Name), error.Problem),
                     Usage_Error_Status);
             },
             [](const Convert_Key& request) { return Convert(request); }},
@@ -150,6 +150,6 @@ int Report_Not_Started(const QString& program, const QString& reason)
 {
     return Printed(stderr,
         QStringLiteral("%1: %2 could not be started: %3")
-            .arg(QLatin1String(Program_Name), program, reason),
+            .arg(QLatin1String(Command_Name), program, reason),
         Failure_Status);
 }

@@ -32,25 +32,6 @@ QByteArray Bytes_Of_First_Line(HANDLE input)
     return bytes;
 }
 
-// The code page that the console writes text in; without a console, the
-// system's ANSI code page.
-Code_Page Console_Code_Page()
-{
-    UINT number = GetConsoleCP();
-    if (number == 0)
-        number = GetACP();
-    return {number, [number](const QByteArray& bytes) -> std::optional<QString> {
-                const int length = MultiByteToWideChar(
-                    number, MB_ERR_INVALID_CHARS, bytes.constData(), int(bytes.size()), nullptr, 0);
-                if (length == 0 && !bytes.isEmpty())
-                    return std::nullopt;
-                QString text(length, Qt::Uninitialized);
-                MultiByteToWideChar(number, MB_ERR_INVALID_CHARS, bytes.constData(),
-                    int(bytes.size()), reinterpret_cast<wchar_t*>(text.data()), length);
-                return text;
-            }};
-}
-
 } // namespace
 
 Read_Key Key_From_Standard_Input(Key_Direction direction)
@@ -59,5 +40,8 @@ Read_Key Key_From_Standard_Input(Key_Direction direction)
     DWORD mode = 0;
     if (GetConsoleMode(input, &mode))
         return Console_Line(input);
-    return Read_Piped_Key(Bytes_Of_First_Line(input), direction, Console_Code_Page());
+    // Without a console, there is no console's code page to read in.
+    const UINT console = GetConsoleCP();
+    return Read_Piped_Key(Bytes_Of_First_Line(input), direction,
+        System_Code_Page(console ? console : GetACP()), System_Code_Page(GetACP()));
 }

@@ -52,9 +52,9 @@ void Hold_Message(QtMsgType type, const QMessageLogContext&, const QString& mess
         std::fprintf(stderr,
             "%s: no display can be opened for its windows; '%s --help' tells how to convert a "
             "key in the terminal.\n",
-            Program_Name, Program_Name);
+            Command_Name, Command_Name);
     } else {
-        std::fprintf(stderr, "%s: its windows cannot start. Qt says:\n", Program_Name);
+        std::fprintf(stderr, "%s: its windows cannot start. Qt says:\n", Command_Name);
         for (const auto& held : std::as_const(Held_Messages()))
             std::fprintf(stderr, "%s\n", qPrintable(held.Text));
         std::fprintf(stderr, "%s", qPrintable(message));

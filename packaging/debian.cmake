@@ -5,10 +5,10 @@ set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${package_name})
 
 # Debian wants the manual page and the changelog compressed to the full,
 # without a time stamp, so that the package is the same at every build.
-configure_file(Keywright.1 ${CMAKE_CURRENT_BINARY_DIR}/Keywright.1 @ONLY)
+configure_file(keywright.1 ${CMAKE_CURRENT_BINARY_DIR}/keywright.1 @ONLY)
 configure_file(changelog.Debian.in ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian @ONLY)
 set(compressed)
-foreach(file Keywright.1 changelog.Debian)
+foreach(file keywright.1 changelog.Debian)
   add_custom_command(OUTPUT ${file}.gz
                      COMMAND gzip -9 -n -c ${file} > ${file}.gz
                      DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/${file})
@@ -16,7 +16,7 @@ foreach(file Keywright.1 changelog.Debian)
 endforeach()
 add_custom_target(keywright_package_documents ALL DEPENDS ${compressed})
 
-install(FILES ${CMAKE_CURRENT_BINARY_DIR}/Keywright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/keywright.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES copyright ${CMAKE_CURRENT_BINARY_DIR}/changelog.Debian.gz DESTINATION ${doc_dir})
 # Lintian checks the metainfo with AppStream, which cannot be told of the
 # accepted finding (see resources/); the desktop_files test validates it

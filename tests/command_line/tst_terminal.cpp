@@ -1,12 +1,6 @@
-#include "piped_key.h"
-
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-
-#include <iconv.h>
-
-#include <memory>
 
 namespace {
 
@@ -24,32 +18,12 @@ QString Without_Line_End(const QByteArray& printed)
     return text;
 }
 
-const QString Name = KEYWRIGHT_NAME;
+const QString Command = KEYWRIGHT_COMMAND;
 const auto Nothing = Exactly("");
 const auto Usage_Hint
-    = QRegularExpression(QString("^%1: .+\nTry '%1 --help' for more information.$").arg(Name));
+    = QRegularExpression(QString("^%1: .+\nTry '%1 --help' for more information.$").arg(Command));
 const auto No_Display
-    = QRegularExpression(QString("^%1: no display can be opened.*--help[^\n]*$").arg(Name));
-
-// A console's code page as the system reads it, through glibc's iconv.
-Code_Page System_Code_Page(unsigned number)
-{
-    return {number, [number](const QByteArray& bytes) -> std::optional<QString> {
-                const std::unique_ptr<void, int (*)(iconv_t)> reader(
-                    iconv_open("UTF-16LE", qPrintable(QString("CP%1").arg(number))), iconv_close);
-                QByteArray in = bytes;
-                QByteArray out(bytes.size() * 4, '\0');
-                char* in_pointer = in.data();
-                char* out_pointer = out.data();
-                std::size_t in_left = in.size();
-                std::size_t out_left = out.size();
-                if (iconv(reader.get(), &in_pointer, &in_left, &out_pointer, &out_left)
-                    == std::size_t(-1))
-                    return std::nullopt;
-                return QString::fromUtf16(reinterpret_cast<const char16_t*>(out.constData()),
-                    (out.size() - qsizetype(out_left)) / 2);
-            }};
-}
+    = QRegularExpression(QString("^%1: no display can be opened.*--help[^\n]*$").arg(Command));
 
 } // namespace
 
@@ -59,8 +33,6 @@ class Terminal : public QObject {
 private slots:
     void answers_on_its_own_data();
     void answers_on_its_own();
-    void reads_piped_keys_as_written_data();
-    void reads_piped_keys_as_written();
 };
 
 void Terminal::answers_on_its_own_data()
@@ -77,7 +49,7 @@ void Terminal::answers_on_its_own_data()
                          int status, const QString& output_file = {}) {
         QTest::newRow(name) << arguments << input << output << message << status << output_file;
     };
-    const auto version = Exactly(Name + " " + KEYWRIGHT_VERSION);
+    const auto version = Exactly(KEYWRIGHT_NAME " " KEYWRIGHT_VERSION);
     row("version", {"--version"}, {}, version, Nothing, 0);
     row("version, short", {"-v"}, {}, version, Nothing, 0);
     row("help", {"--help"}, {},
@@ -108,8 +80,8 @@ void Terminal::answers_on_its_own_data()
     row("to ascii, standard input", {"--to-ascii"}, "20 7e 20 7e 20\n", Exactly(" ~ ~ "), Nothing,
         0);
     row("answer to a full device", {"--to-hex", "abcde"}, {}, Nothing,
-        QRegularExpression(QString("^%1: standard output could not be written: .+$").arg(Name)), 1,
-        "/dev/full");
+        QRegularExpression(QString("^%1: standard output could not be written: .+$").arg(Command)),
+        1, "/dev/full");
     row("to ascii, out of range", {"--to-ascii", "7F 61 62 63 64"}, {}, Nothing,
         Exactly("Box (1) must be in HEX range (20->7E)"), 1);
     row("to ascii, short pair", {"--to-ascii", "61 6 63 64 65"}, {}, Nothing,
@@ -137,7 +109,7 @@ void Terminal::answers_on_its_own_data()
     row("windows on an unknown platform", {"-platform", "bogus"}, {}, Nothing,
         QRegularExpression(QString("^%1: its windows cannot start. Qt says:\n.*\"bogus\".*"
                                    "Available platform plugins are: .*xcb")
-                               .arg(Name),
+                               .arg(Command),
             QRegularExpression::DotMatchesEverythingOption),
         1);
 }
@@ -166,83 +138,6 @@ void Terminal::answers_on_its_own()
     QVERIFY2(output.match(printed).hasMatch(), qPrintable(printed));
     QVERIFY2(message.match(said).hasMatch(), qPrintable(said));
     QCOMPARE(program.exitCode(), status);
-}
-
-// The bytes that reach Keywright.com on Windows from a pipe or a file, as the
-// console's code page, cmd.exe, PowerShell and editors write them.
-void Terminal::reads_piped_keys_as_written_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<unsigned>("console_code_page");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("problem"); // where the key is refused
-
-    const QString clé = QString::fromUtf8("cl\u00e912");
-    const auto row = [](const char* name, const QByteArray& bytes, unsigned code_page,
-                         const QString& key, const QString& problem = {}) {
-        QTest::newRow(name) << bytes << code_page << key << problem;
-    };
-    row("cmd echo, code page 437",
-        "cl\x82"
-        "12\r\n",
-        437, clé);
-    row("cmd echo, code page 850",
-        "cl\x82"
-        "12\r\n",
-        850, clé);
-    row("cmd echo, a letter of 850 alone", "\x9b\x9b\x9b\x9b\x9b\r\n", 850,
-        "\u00f8\u00f8\u00f8\u00f8\u00f8");
-    row("cmd echo, the same byte in 437", "\x9b\x9b\x9b\x9b\x9b\r\n", 437,
-        "\u00a2\u00a2\u00a2\u00a2\u00a2");
-    row("UTF-8 file with a byte-order mark",
-        "\xef\xbb\xbf"
-        "cl\xc3\xa9"
-        "12\r\n",
-        850, clé);
-    row("UTF-8 without a mark, PowerShell 7",
-        "cl\xc3\xa9"
-        "12\n",
-        850, clé);
-    row("UTF-8 euro sign, PowerShell 7",
-        "abc\xe2\x82\xac"
-        "d\n",
-        850, "abc\u20acd");
-    row("ASCII, Windows PowerShell 5.1", "ascii test$$$\r\n", 437, "ascii test$$$");
-    row("UTF-16 file, Windows PowerShell 5.1",
-        QByteArray("\xff\xfe"
-                   "c\0l\0\xe9\0"
-                   "1\0"
-                   "2\0\r\0\n\0",
-            16),
-        850, clé);
-    row("first line only", "abcde\r\nfghij\r\n", 850, "abcde");
-    row("UTF-8 and code page both make a key",
-        "\xe2\x82\xac\xe2\x82\xac\xe2\x82\xac\xe2\x82\xac"
-        "a\n",
-        850, {},
-        "the key reads as one key in UTF-8 and as another in code page 850, the console's: give "
-        "it as an argument, or from a file in UTF-8 with a byte-order mark.");
-    row("neither UTF-8 nor the code page", "abcd\x81\n", 1252, {},
-        "the key is neither UTF-8 nor in code page 1252, the console's.");
-    row("not UTF-8 after its mark",
-        "\xef\xbb\xbf"
-        "abcd\x82\n",
-        850, {}, "the key is not UTF-8 after its byte-order mark.");
-}
-
-void Terminal::reads_piped_keys_as_written()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(unsigned, console_code_page);
-    QFETCH(QString, key);
-    QFETCH(QString, problem);
-
-    const Read_Key read
-        = Read_Piped_Key(bytes, Key_Direction::To_Hex, System_Code_Page(console_code_page));
-    if (const auto* unreadable = std::get_if<Unreadable_Key>(&read))
-        QCOMPARE(unreadable->Problem, problem);
-    else
-        QCOMPARE(std::get<QString>(read), key);
 }
 
 QTEST_GUILESS_MAIN(Terminal)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and validates what the desktop sees.
-#   check_desktop_files.sh <build folder> <program name> <version> [accepted finding]
+#   check_desktop_files.sh <build folder> <command> <version> [accepted finding]
 set -euo pipefail
 build_dir=$1
 name=$2

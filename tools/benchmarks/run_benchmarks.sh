@@ -31,8 +31,8 @@ measure() {
     echo "$(cut -d' ' -f1 "$work/$name" | median) $(cut -d' ' -f2 "$work/$name" | median)"
 }
 
-start_once "$build_dir/Keywright" 'Which Product' >/dev/null # warm the caches
-read -r keywright_ms keywright_kib < <(measure keywright "$build_dir/Keywright" 'Which Product')
+start_once "$build_dir/keywright" 'Which Product' >/dev/null # warm the caches
+read -r keywright_ms keywright_kib < <(measure keywright "$build_dir/keywright" 'Which Product')
 read -r bare_ms bare_kib < <(measure bare "$build_dir/tools/benchmarks/bare_window" 'Bare Window')
 
 echo "Start-up to the first window, median of $runs runs:"
