@@ -68,11 +68,29 @@ CONF
 speech-dispatcher --run-single --timeout 0 --config-dir "$work/speech" >"$work/speech.log" 2>&1 &
 wait_for "the speech server" test -S "$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
 
+# Orca refuses to start beside another Orca of the same user, which it
+# looks for among the processes it can see: the user's own screen reader may
+# be running. This one runs in a process namespace of its own, where it sees
+# only itself, and the user's Orca is left as it is. Root (CI, the Debian 13
+# run, where a chroot allows no user namespace) needs none to make one.
+own_processes=(unshare --pid --fork --mount-proc)
+[ "$(id -u)" -eq 0 ] || own_processes=(unshare --user --map-current-user --pid --fork --mount-proc)
+if ! "${own_processes[@]}" true 2>"$work/unshare.log"; then
+    echo "Skipped: Orca cannot run in a process namespace of its own here, and would not start" \
+        "beside the user's own Orca: $(cat "$work/unshare.log")"
+    exit 77
+fi
+
 # Orca writes its debug file through a buffer, but line by line to a
 # terminal: on a terminal of its own, the log is there as Orca speaks.
 export ORCA_LOG=$work/orca.log
-script --quiet --flush --command "orca --debug-file=/dev/tty" "$ORCA_LOG" </dev/null >/dev/null 2>&1 &
-wait_for "Orca" grep -q -s "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG"
+script --quiet --flush --command "${own_processes[*]} orca --debug-file=/dev/tty" "$ORCA_LOG" \
+    </dev/null >/dev/null 2>&1 &
+wait_for "Orca" grep -q -s "SPEECH OUTPUT: 'Screen reader on.'" "$ORCA_LOG" || {
+    echo "What Orca said:" >&2
+    tail -n 20 "$ORCA_LOG" >&2
+    exit 1
+}
 disown -a # ended by end_session, quietly
 
 "$@"
