@@ -94,11 +94,11 @@ Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction, const 
     }
     if (keys.size() == 1)
         return keys.first();
+    const QString different_keys
+        = QStringLiteral("the key reads as different keys in %1: give it as an argument, type it "
+                         "when asked, or save it as UTF-8 or UTF-16 with a byte-order mark.");
     if (keys.size() > 1)
-        return Unreadable_Key{QStringLiteral("the key reads as different keys in %1: give it as an "
-                                             "argument, type it when asked, or save it as UTF-8 "
-                                             "or UTF-16 with a byte-order mark.")
-                                  .arg(Listed_With_In(where_taken))};
+        return Unreadable_Key{different_keys.arg(Listed_With_In(where_taken))};
 
     // No candidate: the conversion says what is wrong with the likeliest reading.
     const auto readable = std::find_if(
