@@ -22,8 +22,10 @@ void Main_Form::Set_Up_Window()
         });
     Dress_Fields_Over_Pictures(*centralWidget());
 
+    // The height that the window's layout gives the menu bar, which some
+    // styles (Windows 10's) size a pixel apart from its size hint.
     const QSize client = size();
-    const int menu_height = menuBar()->sizeHint().height();
+    const int menu_height = menuBar()->heightForWidth(client.width());
     resize(client.width(), client.height() + menu_height);
 
     // Windows with a designed start position place their client area there;

@@ -2,14 +2,16 @@
 # installer; `cpack` in the Windows build folder makes both. The folder holds
 # the program, the Qt libraries and plugins that it loads, the MinGW runtime
 # and the licences.
-set(qt_plugins Qt6::QWindowsIntegrationPlugin Qt6::QWindowsVistaStylePlugin Qt6::QGifPlugin
-               Qt6::QICOPlugin Qt6::QJpegPlugin)
+# The plugins by their files: Qt 6.8 defines no targets for them in a
+# program's build.
+set(qt_plugins platforms/qwindows.dll styles/qmodernwindowsstyle.dll imageformats/qgif.dll
+               imageformats/qico.dll imageformats/qjpeg.dll)
 foreach(library Qt6::Core Qt6::Gui Qt6::Widgets)
   install(FILES $<TARGET_FILE:${library}> DESTINATION .)
 endforeach()
 foreach(plugin IN LISTS qt_plugins)
-  get_target_property(plugin_type ${plugin} QT_PLUGIN_TYPE)
-  install(FILES $<TARGET_FILE:${plugin}> DESTINATION ${plugin_type})
+  get_filename_component(plugin_type ${plugin} DIRECTORY)
+  install(FILES ${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/${plugin} DESTINATION ${plugin_type})
 endforeach()
 
 # The compiler knows where its own runtime lies; Debian ships it with its
@@ -33,7 +35,7 @@ file(READ ${LGPL_3_TEXT} lgpl_3)
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/Qt-LICENSE.txt CONTENT
 "Keywright carries Qt ${Qt6_VERSION} (Qt Core, Qt Gui, Qt Widgets and their plugins),
 built unchanged but for Debian's patches from Debian's source package qt6-base
-${KEYWRIGHT_QT_SOURCE_VERSION}: `apt-get source qt6-base=${KEYWRIGHT_QT_SOURCE_VERSION}` on Debian 12 gives
+${KEYWRIGHT_QT_SOURCE_VERSION}: `apt-get source qt6-base=${KEYWRIGHT_QT_SOURCE_VERSION}` on Debian 13 gives
 that source, and tools/windows/build_qt.sh in Keywright's source builds it.
 Qt is licensed under the GNU Lesser General Public License version 3:
 

@@ -16,9 +16,10 @@
 //   version lines are read as one, and the name changes with the last line.
 // - A line edit reports its text as one run, so that a screen reader reads
 //   its line whole.
-// - A result is told as it comes (Announcement, Focused_Result):
-//   to a screen reader under AT-SPI, and to UI Automation as a notification,
-//   which Narrator and NVDA speak.
+// - A result is told as it comes (Announcement, Focused_Result): to a
+//   screen reader under AT-SPI as an appearing notification object or a box
+//   that takes the focus; under UI Automation, as a notification, which
+//   Narrator and NVDA speak, or by the focus change itself.
 //
 // Qt builds a control's interface at the first accessibility event, which
 // setupUi already raises; the roles are decided from what the layout sets
@@ -50,12 +51,14 @@ protected:
 
 // Tells of a result that a box takes with the focus, by the box's name and
 // text, for as long as the object lives: made before the box takes them,
-// told as it goes. Qt reports the cursor move of the new text before the
-// focus; a screen reader under AT-SPI that comes to that report once the box
+// told as it goes. Under AT-SPI, Qt reports the cursor move of the new text
+// before the focus; a screen reader that comes to that report once the box
 // has the focus takes the box as focused already and never announces it.
-// So the focus is reported first as well: Orca 48 presents it as it comes,
-// or drops it for Qt's own report; and the cursor last, which makes Orca 43
-// drop the early report of the cursor.
+// So the focus is reported first as well, where it will come: Orca 48
+// presents it as it comes, or drops it for Qt's own report; and the cursor
+// last, which makes Orca 43 drop the early report of the cursor. Under UI
+// Automation, Qt's own focus change is the one report. A box that did not
+// take the focus tells the result as a notification there.
 class Focused_Result {
 public:
     explicit Focused_Result(QLineEdit& box);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyleFactory>
+#include <QStyleHints>
 #include <QStyleOptionMenuItem>
 
 #include <algorithm>
@@ -53,9 +54,14 @@ QPalette Classic_Palette()
 
 void Apply_Classic_Look(QApplication& application, const QFont& dialog_font)
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Light whatever the desktop's scheme: a dark one would give the menus,
+    // the title bars and the style's own colours the dark palette.
+    QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+#endif
     // A new style brings back the theme's fonts for menus and message boxes
     // (Segoe UI on Windows); the application font, set after it, clears them.
-    application.setStyle(new Classic_Style);
+    application.setStyle(new Classic_Style(QStyleFactory::create(KEYWRIGHT_BASE_STYLE)));
     application.setPalette(Classic_Palette());
     QApplication::setFont(dialog_font);
 }

@@ -20,10 +20,11 @@ QPalette Classic_Palette();
 // margins in every desktop style, so they match the drawn fields.
 void Dress_Fields_Over_Pictures(QWidget& client_area);
 
-// The desktop's own widget style, with two changes: a menu bar command under
-// the mouse or the keyboard is always highlighted (some styles highlight only
-// commands that open a menu, and the menu bars here have none), and dialog
-// buttons carry no icons.
+// The desktop's own widget style (on Windows the one of Windows 10, also on
+// Windows 11, whose own style draws controls of another shape), with two
+// changes: a menu bar command under the mouse or the keyboard is always
+// highlighted (some styles highlight only commands that open a menu, and the
+// menu bars here have none), and dialog buttons carry no icons.
 class Classic_Style : public QProxyStyle {
     Q_OBJECT
 

@@ -18,6 +18,7 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -29,7 +30,7 @@ QString Accessible_Text(QWidget& widget, QAccessible::Text kind)
 }
 
 // What the program told assistive technology: one event, with the role and
-// name of its object at that moment, and the text of a changed value.
+// name of its object at that moment, and the message of an announcement.
 struct Told {
     QAccessible::Event event;
     QAccessible::Role role;
@@ -46,9 +47,11 @@ QList<Told>& Recorded()
 void Record(QAccessibleEvent* event)
 {
     QAccessibleInterface* accessible = event->accessibleInterface();
-    const QString value = event->type() == QAccessible::ValueChanged
-        ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
-        : QString();
+    QString value;
+#if KEYWRIGHT_UI_AUTOMATION
+    if (event->type() == QAccessible::Announcement)
+        value = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+#endif
     Recorded() << Told{
         event->type(), accessible->role(), accessible->text(QAccessible::Name), value};
 }
@@ -221,10 +224,10 @@ void tst_accessibility::controls_play_their_part()
     QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
-// What an accepted Convert tells a screen reader: under AT-SPI the result in
-// box order, or, where the focus moves into the key box, the place of its
-// text cursor, after the focus; and last, for UI Automation, the result as a
-// notification.
+// What an accepted Convert tells a screen reader. Under AT-SPI, last: the
+// result in box order, or, where the focus moves into the key box, the place
+// of its text cursor, after the focus. Under UI Automation: the result as a
+// notification, or the one focus change into the key box.
 void tst_accessibility::convert_tells_the_result_data()
 {
     QTest::addColumn<QString>("window");
@@ -248,8 +251,7 @@ void tst_accessibility::convert_tells_the_result_data()
         heading.arg(64).arg("53 53 49 44 35"));
     QTest::newRow("focus into the key box, KN40")
         << "KN40_Entry" << QStringList{"4b", "65", "79", "21", "7e"} << QAccessible::TextCaretMoved
-        << QAccessible::EditableText << "ASCII key for the Client Manager"
-        << "ASCII key for the Client Manager: Key!~";
+        << QAccessible::EditableText << "ASCII key for the Client Manager" << QString();
 }
 
 void tst_accessibility::convert_tells_the_result()
@@ -271,13 +273,22 @@ void tst_accessibility::convert_tells_the_result()
     QVERIFY(QTest::qWaitForWindowActive(&form));
 
     const auto told = Told_During([&] { Click(*form.findChild<QWidget*>("Convert_Button")); });
-    QVERIFY(told.size() >= 2);
-    const Told& at_spi = told.at(told.size() - 2);
-    QCOMPARE(at_spi.event, event);
-    QCOMPARE(at_spi.role, role);
-    QCOMPARE(at_spi.name, name);
-    QCOMPARE(told.last().event, QAccessible::ValueChanged);
-    QCOMPARE(told.last().value, notification);
+    QVERIFY(!told.isEmpty());
+    const auto focus_changes = std::count_if(told.begin(), told.end(),
+        [&](const Told& one) { return one.event == QAccessible::Focus && one.name == name; });
+    if (KEYWRIGHT_UI_AUTOMATION && event == QAccessible::TextCaretMoved) {
+        QCOMPARE(focus_changes, 1);
+        return;
+    }
+    if (KEYWRIGHT_UI_AUTOMATION) {
+        QCOMPARE(told.last().value, notification);
+        return;
+    }
+    QCOMPARE(told.last().event, event);
+    QCOMPARE(told.last().role, role);
+    QCOMPARE(told.last().name, name);
+    if (event == QAccessible::TextCaretMoved)
+        QCOMPARE(focus_changes, 2); // the early report, then Qt's own
 }
 
 // A screen reader builds a box's line from its attribute runs; a run of no

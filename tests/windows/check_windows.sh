@@ -3,19 +3,23 @@
 #   build         tools/windows/build.sh makes both programs, the suites, the zip and the installer
 #   suites        the Windows builds of the suites pass under Wine
 #   program       the zip holds exactly what it must, and the windows' program unpacked
-#                 from it converts a key on a display of its own, driven by real input
+#                 from it converts a key on a display of its own, driven by real input,
+#                 and again as on Windows 11 in dark mode
 #   ui_automation a UI Automation client of the checks' own reads the windows of the
-#                 unpacked program: the prompts, the options and the pictures, and the
-#                 result that each conversion raises as a notification
+#                 unpacked program through Wine's UI Automation: the prompts, the options,
+#                 the pictures and the boxes, the result that a conversion raises as a
+#                 notification, and the one focus change into the KN40 key box
 #   console       the console command in cmd.exe: both conversions from an argument and
 #                 from a pipe, a refused key and a usage error, with their exit statuses,
-#                 and Qt's own options handed to the windows' program
+#                 Qt's own options handed to the windows' program, and keys from files
+#                 and pipes in the console code pages 437, 850 and 65001 of a terminal
 #   resources     both program files carry the icon, the version block and the manifest
 #   installer     a silent install, twice, starts; the uninstaller leaves nothing; an
 #                 install page by page starts Keywright from its last page
 #   reproducible  a second build, in a folder one level deeper, gives the same program
 #                 files, zip and installer, byte for byte
-# Exits with 77 (skipped) while there is no Windows build of Qt.
+# Exits with 77 (skipped) while there is no Windows build of Qt, or the host's Qt is
+# older than the one that Keywright for Windows is built from.
 #   tests/windows/check_windows.sh STEP <source folder> <Windows build folder> <name> <version>
 set -euo pipefail
 step=$1
@@ -25,9 +29,13 @@ name=$4
 version=$5
 here=$(cd "$(dirname "$0")" && pwd)
 
-qt=$("$source_dir/tools/windows/qt_prefix.sh")
+if ! qt=$("$source_dir/tools/windows/qt_prefix.sh" 2>&1); then
+    echo "skipped: $qt; the debian13 test runs these checks there"
+    exit 77
+fi
 if [ ! -e "$qt/keywright-qt-complete" ]; then
-    echo "skipped: no Windows build of Qt in $qt; tools/windows/build_qt.sh makes it (about half an hour)"
+    echo "skipped: no Windows build of Qt in $qt; tools/windows/build_qt.sh makes it (about an hour;" \
+        "in the Debian 13 root: tools/debian13/in_root.sh tools/windows/build_qt.sh)"
     exit 77
 fi
 package=$build/$name-$version-win64
@@ -71,10 +79,18 @@ step_program() {
     chmod -R a-w "$work/Schlüssel für WEP"
     make_wine_prefix
     walk kn40_user_joins_kn85 "$program/$name.exe"
+    # Again as on Windows 11 in dark mode, where Qt would pick another style
+    # and a dark palette: the designed look and places hold there too.
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
+    wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win11 /f >/dev/null
+    wineserver -w
+    walk kn40_user_joins_kn85 "$program/$name.exe"
 }
 
-# What a UI Automation client must read, in order: of the windows as it asks
-# each for its root element, and of what the program raises after Convert.
+# What a UI Automation client reads through Wine's own UI Automation, in
+# order: each window as the walks reach it, then the focus changes and the
+# notifications as they come. The key box takes the focus once per Convert.
 heard_through_ui_automation() {
     cat <<'HEARD'
 window "Which Product"
@@ -86,36 +102,55 @@ group "Please select the Tarvex product which you are trying to communicate with
 radio button "KN85 Access Point"
 window "Keywright"
 group "Please enter the KN85 Access Point  ASCII Encryption Key (5 or 13 characters):"
-notification from custom "Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24": Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24
-root element:
+edit "ASCII key"
+button "Convert"
+notification: Enter the following information into your KN40 configuration utility under 128-bit Encryption Manual Entry: 61 73 63 69 69 20 74 65 73 74 24 24 24
+window "Keywright"
 group "Please enter the KN40 Adhoc Hex Encryption Keys (5 or 13 boxes).  Must be in HEX range (20->7E)"
 image "Client Manager profile"
-notification from edit "ASCII key for the Client Manager": ASCII key for the Client Manager: Key!~
+edit "Key byte 1"
+edit "Key byte 13"
+edit "ASCII key for the Client Manager"
+focus: edit "ASCII key for the Client Manager"
 HEARD
 }
 
 step_ui_automation() {
-    local program client=$work/ask_for_root_element told=$work/told.txt heard=0 walked=0 line at scenario
+    local program client=$work/read_window told=$work/told.txt wine_log=$work/wine.log walked=0
+    local heard=0 line at scenario
     program=$(unpack "$work/program")
     make_wine_prefix
-    # Qt loads UI Automation from system32; there, the checks' own records.
-    cp "$build/tests/windows/helpers/uiautomationcore.dll" "$WINEPREFIX/drive_c/windows/system32/"
-    export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;uiautomationcore=n"
-    KEYWRIGHT_UIA_LOG=$(winepath -w "$told" 2>/dev/null)
-    export KEYWRIGHT_UIA_LOG
-    printf '#!/bin/sh\nexec wine "%s" "$1"\n' "$build/tests/windows/helpers/uia_client.exe" >"$client"
+    # Wine's notification function writes what it is given to its log.
+    export WINEDEBUG=-all,fixme+uiautomation
+    # The walks run this as each window comes up: the first one starts the
+    # listener of focus changes too.
+    cat >"$client" <<CLIENT
+#!/bin/sh
+if [ "\$1" = "Which Product" ] && ! grep -q -s '^listening' "$told"; then
+    wine "$build/tests/windows/helpers/uia_client.exe" focus >>"$told" &
+    while ! grep -q -s '^listening' "$told"; do sleep 0.1; done
+fi
+exec wine "$build/tests/windows/helpers/uia_client.exe" tree "\$1" >>"$told"
+CLIENT
     chmod +x "$client"
     for scenario in kn40_user_joins_kn85 kn45_user_copies_adhoc_key; do
-        E2E_ON_WINDOW=$client walk "$scenario" "$program/$name.exe" || walked=1
+        : >"$told"
+        E2E_ON_WINDOW=$client walk "$scenario" "$program/$name.exe" 2>"$wine_log" || walked=1
+        grep -v ':fixme:' "$wine_log" >&2 || true
+        sed -n 's/^.*:UiaRaiseNotificationEvent ([^,]*, [0-9]*, [0-9]*, L"\(.*\)", L"[^"]*"): stub$/notification: \1/p' \
+            "$wine_log" >>"$told"
+        cat "$told" >>"$work/heard.txt"
     done
     echo "What the UI Automation client read:"
-    sed 's/^/    /' "$told"
+    sed 's/^/    /' "$work/heard.txt"
     [ "$walked" -eq 0 ] || fail "a walk failed (above)"
     while IFS= read -r line; do
-        at=$(tail -n +$((heard + 1)) "$told" | grep -n -F -m 1 -- "$line" | cut -d: -f1) ||
+        at=$(tail -n +$((heard + 1)) "$work/heard.txt" | grep -n -F -m 1 -- "$line" | cut -d: -f1) ||
             fail "UI Automation did not tell, in its place: $line"
         heard=$((heard + at))
     done < <(heard_through_ui_automation)
+    [ "$(grep -c '^focus: edit "ASCII key for the Client Manager"' "$work/heard.txt")" -eq 1 ] ||
+        fail "the key box did not take the focus exactly once for one Convert"
 }
 
 # Each line, separated by tabs: what the batch file does, the command, the
@@ -128,7 +163,6 @@ to-hex, argument${tab}$name --to-hex abcde > hex.txt 2>&1${tab}0${tab}hex.txt${t
 to-hex, pipe${tab}echo ascii test\$\$\$| $name --to-hex > hex-piped.txt 2>&1${tab}0${tab}hex-piped.txt${tab}61 73 63 69 69 20 74 65 73 74 24 24 24
 to-ascii, argument${tab}$name --to-ascii 4b:65:79:21:7e > ascii.txt 2>&1${tab}0${tab}ascii.txt${tab}Key!~
 to-ascii, pipe${tab}echo 4B6579217E| $name --to-ascii > ascii-piped.txt 2>&1${tab}0${tab}ascii-piped.txt${tab}Key!~
-to-hex, a UTF-8 file${tab}$name --to-hex < key-utf8.txt > hex-utf8.txt 2>&1${tab}0${tab}hex-utf8.txt${tab}63 6C E9 31 32
 refused key${tab}$name --to-hex abc > refused.txt 2>&1${tab}1${tab}refused.txt${tab}Ascii WEP string must be 5 or 13 characters long!, please re-enter
 usage error${tab}$name --to-base64 > usage.txt 2>&1${tab}2${tab}usage.txt${tab}$name: Unknown option 'to-base64'.
 windows, Qt's own option${tab}$name -platform bogus > windows.txt 2>&1${tab}0${tab}windows.txt${tab}$name: its windows cannot start. Qt says:
@@ -157,7 +191,6 @@ step_console() {
         done
         echo 'exit /b 0'
     } | sed 's/$/\r/' >"$program/walk.bat"
-    printf 'cl\xc3\xa912\r\n' >"$program/key-utf8.txt" # as PowerShell 7 and editors write it
     make_wine_prefix
     (cd "$program" && wine cmd /c walk.bat) | tr -d '\r' | tee "$work/said"
     wineserver -w # the windows' program, started and left by the console command, has spoken
@@ -169,6 +202,71 @@ step_console() {
             fail "$what: \"$(cat "$program/$file")\", not \"$answer\""
     done < <(console_walk)
     handed_over "$program"
+    code_pages "$program"
+}
+
+# Each line, separated by tabs: the console's code page, what the key is,
+# where it comes from (a file, or cmd.exe's echo), and the exit status and
+# first line of the answer or message. Wine's ANSI code page is 1252.
+code_page_walk() {
+    local tab=$'\t' two_keys="$name: the key reads as different keys in code page 850 (the console's)"
+    two_keys+=" and in code page 1252 (the ANSI one): give it as an argument, type it when asked, or"
+    two_keys+=" save it as UTF-8 or UTF-16 with a byte-order mark."
+    cat <<WALK
+437${tab}an ANSI file with é${tab}< ansi.txt${tab}0${tab}63 6C E9 31 32
+850${tab}an ANSI file with é${tab}< ansi.txt${tab}1${tab}$two_keys
+850${tab}cmd's echo of é${tab}echo-850${tab}1${tab}$two_keys
+850${tab}UTF-8 with a mark${tab}< utf8-marked.txt${tab}0${tab}63 6C E9 31 32
+850${tab}UTF-8 without a mark${tab}< utf8.txt${tab}0${tab}63 6C E9 31 32
+850${tab}UTF-16 with an odd byte${tab}< utf16-odd.txt${tab}1${tab}$name: the key is not UTF-16 after its byte-order mark.
+65001${tab}UTF-8 without a mark${tab}< utf8.txt${tab}0${tab}63 6C E9 31 32
+437${tab}plain ASCII${tab}< ascii.txt${tab}0${tab}61 62 63 64 65
+WALK
+}
+
+# Keys from files and pipes, read by the console command in the console's
+# code page that a terminal gives Wine's console: the locale's (437 in the
+# United States, 850 in Germany), or UTF-8 after chcp 65001.
+code_pages() { # program folder
+    local folder=$1 locales=$work/locales page locale number=0 what from status answer said
+    printf 'cl\xe912\r\n' >"$folder/ansi.txt" # Windows PowerShell 5.1's Set-Content, old Notepad
+    printf '\xef\xbb\xbfcl\xc3\xa912\r\n' >"$folder/utf8-marked.txt"
+    printf 'cl\xc3\xa912\r\n' >"$folder/utf8.txt" # PowerShell 7, most editors
+    printf '\xff\xfec\x00l\x00\xe9\x001\x002\x00\n' >"$folder/utf16-odd.txt"
+    printf 'abcde\r\n' >"$folder/ascii.txt"
+    mkdir -p "$locales"
+    for locale in en_US de_DE; do
+        localedef -i "$locale" -f UTF-8 "$locales/$locale.UTF-8"
+    done
+    for page in 437 850 65001; do
+        {
+            echo '@echo off'
+            [ "$page" != 65001 ] || echo 'chcp 65001 >nul'
+            code_page_walk | while IFS=$'\t' read -r at _ from _; do
+                [ "$at" = "$page" ] || continue
+                number=$((number + 1))
+                if [ "$from" = echo-850 ]; then
+                    printf 'echo cl\x8212| %s --to-hex > out-%s-%s.txt 2>&1\n' "$name" "$page" "$number"
+                else
+                    echo "$name --to-hex $from > out-$page-$number.txt 2>&1"
+                fi
+                echo "echo %ERRORLEVEL% > status-$page-$number.txt"
+            done
+            echo 'exit /b 0'
+        } | sed 's/$/\r/' >"$folder/code-page-$page.bat"
+        locale=en_US.UTF-8
+        [ "$page" != 850 ] || locale=de_DE.UTF-8
+        (cd "$folder" && LOCPATH=$locales LC_ALL=$locale script --quiet --return \
+            --command "wine cmd /c code-page-$page.bat" /dev/null </dev/null >/dev/null)
+    done
+    while IFS=$'\t' read -r page what from status answer; do
+        number=$(code_page_walk | awk -F'\t' -v page="$page" -v what="$what" \
+            '$1 == page { n++ } $1 == page && $2 == what { print n }')
+        said=$(tr -d '\r' <"$folder/out-$page-$number.txt" | head -n 1)
+        [ "$(tr -d '\r ' <"$folder/status-$page-$number.txt")" = "$status" ] && [ "$said" = "$answer" ] ||
+            fail "code page $page, $what: status $(cat "$folder/status-$page-$number.txt"), \"$said\""
+        echo "code page $page, $what: $said"
+    done < <(code_page_walk)
 }
 
 # What Keywright.com hands the windows' program, as a stand-in for that

@@ -5,8 +5,10 @@
 make_wine_prefix() {
     own_wine_prefix=$(mktemp -d)
     export WINEPREFIX=$own_wine_prefix
-    # No Mono, no Gecko, and no menu entries on the host's desktop.
+    # No Mono, no Gecko, and no menu entries on the host's desktop. File
+    # names beyond ASCII reach Wine as UTF-8 also where no locale is set.
     export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEARCH=win64
+    export LC_ALL=${LC_ALL:-C.UTF-8}
     wineboot -i >/dev/null 2>&1
     mkdir -p "$WINEPREFIX/fonts"
     ln -s /usr/share/fonts/opentype/comic-neue/ComicNeue-{Regular,Bold}.otf \

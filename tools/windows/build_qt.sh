@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Qt's base module for 64-bit Windows from Debian's own source package,
 # at the version of the host Qt, with Debian's MinGW-w64, trimmed to what
-# Keywright uses. Takes about half an hour on two cores; does nothing when the
+# Keywright uses. Takes about an hour on two cores; does nothing when the
 # install is already complete. Prints where Qt went.
 set -euo pipefail
 repository=$(cd "$(dirname "$0")/../.." && pwd)
