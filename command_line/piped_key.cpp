@@ -53,12 +53,11 @@ std::vector<Reading> Readings(
     return readings;
 }
 
-// "a, in b and in c"
+// "a, in b and in c", of two or more
 QString Listed_With_In(const QStringList& items)
 {
-    return items.size() < 2 ? items.join(QString())
-                            : items.mid(0, items.size() - 1).join(QStringLiteral(", in "))
-            + QStringLiteral(" and in ") + items.last();
+    return items.mid(0, items.size() - 1).join(QStringLiteral(", in ")) + QStringLiteral(" and in ")
+        + items.last();
 }
 
 } // namespace

@@ -228,7 +228,7 @@ WALK
 # code page that a terminal gives Wine's console: the locale's (437 in the
 # United States, 850 in Germany), or UTF-8 after chcp 65001.
 code_pages() { # program folder
-    local folder=$1 locales=$work/locales page locale number=0 what from status answer said
+    local folder=$1 locales=$work/locales page locale number=0 what status answer said
     printf 'cl\xe912\r\n' >"$folder/ansi.txt" # Windows PowerShell 5.1's Set-Content, old Notepad
     printf '\xef\xbb\xbfcl\xc3\xa912\r\n' >"$folder/utf8-marked.txt"
     printf 'cl\xc3\xa912\r\n' >"$folder/utf8.txt" # PowerShell 7, most editors
@@ -238,19 +238,19 @@ code_pages() { # program folder
     for locale in en_US de_DE; do
         localedef -i "$locale" -f UTF-8 "$locales/$locale.UTF-8"
     done
+    # Row N of the walk answers into out-N.txt and status-N.txt.
     for page in 437 850 65001; do
         {
             echo '@echo off'
             [ "$page" != 65001 ] || echo 'chcp 65001 >nul'
-            code_page_walk | while IFS=$'\t' read -r at _ from _; do
-                [ "$at" = "$page" ] || continue
-                number=$((number + 1))
+            code_page_walk | grep -n '' | while IFS=$'\t' read -r at _ from _; do
+                [ "${at#*:}" = "$page" ] || continue
                 if [ "$from" = echo-850 ]; then
-                    printf 'echo cl\x8212| %s --to-hex > out-%s-%s.txt 2>&1\n' "$name" "$page" "$number"
+                    printf 'echo cl\x8212| %s --to-hex > out-%s.txt 2>&1\n' "$name" "${at%%:*}"
                 else
-                    echo "$name --to-hex $from > out-$page-$number.txt 2>&1"
+                    echo "$name --to-hex $from > out-${at%%:*}.txt 2>&1"
                 fi
-                echo "echo %ERRORLEVEL% > status-$page-$number.txt"
+                echo "echo %ERRORLEVEL% > status-${at%%:*}.txt"
             done
             echo 'exit /b 0'
         } | sed 's/$/\r/' >"$folder/code-page-$page.bat"
@@ -259,12 +259,11 @@ code_pages() { # program folder
         (cd "$folder" && LOCPATH=$locales LC_ALL=$locale script --quiet --return \
             --command "wine cmd /c code-page-$page.bat" /dev/null </dev/null >/dev/null)
     done
-    while IFS=$'\t' read -r page what from status answer; do
-        number=$(code_page_walk | awk -F'\t' -v page="$page" -v what="$what" \
-            '$1 == page { n++ } $1 == page && $2 == what { print n }')
-        said=$(tr -d '\r' <"$folder/out-$page-$number.txt" | head -n 1)
-        [ "$(tr -d '\r ' <"$folder/status-$page-$number.txt")" = "$status" ] && [ "$said" = "$answer" ] ||
-            fail "code page $page, $what: status $(cat "$folder/status-$page-$number.txt"), \"$said\""
+    while IFS=$'\t' read -r page what _ status answer; do
+        number=$((number + 1))
+        said=$(tr -d '\r' <"$folder/out-$number.txt" | head -n 1)
+        [ "$(tr -d '\r ' <"$folder/status-$number.txt")" = "$status" ] && [ "$said" = "$answer" ] ||
+            fail "code page $page, $what: status $(cat "$folder/status-$number.txt"), \"$said\""
         echo "code page $page, $what: $said"
     done < <(code_page_walk)
 }
