@@ -23,7 +23,8 @@ constexpr char Dialog_Font_Family[] = "MS Shell Dlg 2";
 
 } // namespace
 
-Application::Application(QObject* parent) : QObject(parent)
+Application::Application(const std::optional<QPalette>& contrast_colours, QObject* parent)
+    : QObject(parent), in_contrast_(contrast_colours.has_value())
 {
     Q_INIT_RESOURCE(keywright);
     QCoreApplication::setApplicationName(Program_Name);
@@ -36,7 +37,7 @@ Application::Application(QObject* parent) : QObject(parent)
     QFont::insertSubstitutions(Dialog_Font_Family, {"Tahoma", "Liberation Sans", "Arial"});
     QFont dialog_font(Dialog_Font_Family);
     dialog_font.setPixelSize(10);
-    Apply_Classic_Look(*qApp, dialog_font);
+    Apply_Look(*qApp, dialog_font, contrast_colours);
     Install_Accessible_Roles();
 }
 
@@ -105,6 +106,8 @@ void Application::Show_About(QWidget& over, About_Modality modality)
 {
     if (!about_box_) {
         about_box_ = new frmAbout(over);
+        if (in_contrast_)
+            Give_Way_To_Contrast(*about_box_);
         connect(about_box_, &QDialog::finished, this, [this] { about_box_.clear(); });
         about_box_->Form_Load();
     } else if (about_box_->parentWidget() != &over) {

@@ -3,6 +3,7 @@
 #include "version.h"
 
 #include <QObject>
+#include <QPalette>
 #include <QPointer>
 
 #include <memory>
@@ -38,7 +39,10 @@ class Application final : public QObject {
     Q_OBJECT
 
 public:
-    explicit Application(QObject* parent = nullptr);
+    // The windows take the contrast colours where they are given, and the
+    // designed colours otherwise.
+    explicit Application(
+        const std::optional<QPalette>& contrast_colours = std::nullopt, QObject* parent = nullptr);
     ~Application() override;
 
     // Creates and loads the first chooser, and shows it.
@@ -60,6 +64,9 @@ public:
     void End();
     bool Ended() const { return ended_; }
 
+    // Whether the windows wear a contrast theme's colours instead of their own.
+    bool In_Contrast() const { return in_contrast_; }
+
     // For tests: the next show or hide of that kind raises a Window_Failure.
     void Fail_Next(Window_Operation operation) { failing_operation_ = operation; }
 
@@ -76,5 +83,6 @@ private:
         forms_;
     QPointer<frmAbout> about_box_;
     std::optional<Window_Operation> failing_operation_;
+    bool in_contrast_;
     bool ended_ = false;
 };

@@ -1,6 +1,7 @@
 #include "wizard.h"
 
 #include "application.h"
+#include "desktop_preferences.h"
 #include "reporting_application.h"
 #include "version.h"
 
@@ -78,7 +79,9 @@ std::unique_ptr<Reporting_Application> Open_Display(int& argc, char** argv)
 int Run_Wizard(int& argc, char** argv)
 {
     const auto qt_application = Open_Display(argc, argv);
-    Application application;
+    const Desktop_Preferences preferences = Read_Desktop_Preferences();
+    Apply_Text_Scale(preferences.Text_Scale);
+    Application application(preferences.Contrast_Colours);
     QObject::connect(
         &application, &Application::Program_Ended, qt_application.get(), &QApplication::quit);
     application.Start();

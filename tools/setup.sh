@@ -8,7 +8,7 @@ packages=(
     build-essential cmake
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins qt6-wayland libgl-dev
     fonts-comic-neue fonts-dejavu-core fonts-liberation
-    xvfb xauth xdotool xclip x11-utils strace weston dbus-daemon
+    xvfb xauth xdotool xclip x11-utils x11-xserver-utils strace weston dbus-daemon
     orca at-spi2-core speech-dispatcher speech-dispatcher-audio-plugins openbox
     clang-format
     binutils-mingw-w64-x86-64 desktop-file-utils appstream lintian

@@ -10,6 +10,7 @@
 #include <QStyleOptionMenuItem>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -52,18 +53,72 @@ QPalette Classic_Palette()
     return palette;
 }
 
-void Apply_Classic_Look(QApplication& application, const QFont& dialog_font)
+QPalette Inverse_Contrast_Palette()
+{
+    const QColor yellow(255, 255, 0);
+    QPalette palette(Qt::white, Qt::black, Qt::white, Qt::gray, Qt::gray, Qt::white, Qt::white,
+        Qt::black, Qt::black);
+    palette.setColor(QPalette::Highlight, yellow);
+    palette.setColor(QPalette::HighlightedText, Qt::black);
+    palette.setColor(QPalette::ToolTipBase, Qt::black);
+    palette.setColor(QPalette::ToolTipText, Qt::white);
+    palette.setColor(QPalette::Link, yellow);
+    palette.setColor(QPalette::LinkVisited, yellow);
+    palette.setColor(QPalette::PlaceholderText, Qt::lightGray);
+    // Green, as Windows' own inverse theme gives disabled text.
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(63, 242, 63));
+    return palette;
+}
+
+double Contrast_Ratio(const QColor& a, const QColor& b)
+{
+    auto luminance = [](const QColor& colour) {
+        auto linear = [](double channel) {
+            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
+            + 0.0722 * linear(colour.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+bool Is_Contrast_Palette(const QPalette& palette)
+{
+    const std::pair<QPalette::ColorRole, QPalette::ColorRole> pairs[] = {
+        {QPalette::WindowText, QPalette::Window}, {QPalette::Text, QPalette::Base},
+        {QPalette::ButtonText, QPalette::Button}, {QPalette::HighlightedText, QPalette::Highlight}};
+    return std::all_of(std::begin(pairs), std::end(pairs), [&palette](const auto& pair) {
+        return Contrast_Ratio(palette.color(pair.first), palette.color(pair.second)) >= 7.0;
+    });
+}
+
+void Apply_Look(QApplication& application, const QFont& dialog_font,
+    const std::optional<QPalette>& contrast_colours)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     // Light whatever the desktop's scheme: a dark one would give the menus,
     // the title bars and the style's own colours the dark palette.
-    QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
+    if (!contrast_colours)
+        QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
 #endif
     // A new style brings back the theme's fonts for menus and message boxes
     // (Segoe UI on Windows); the application font, set after it, clears them.
     application.setStyle(new Classic_Style(QStyleFactory::create(KEYWRIGHT_BASE_STYLE)));
-    application.setPalette(Classic_Palette());
+    application.setPalette(contrast_colours.value_or(Classic_Palette()));
     QApplication::setFont(dialog_font);
+}
+
+void Give_Way_To_Contrast(QWidget& window)
+{
+    window.setPalette(QPalette());
+    for (auto* control : window.findChildren<QWidget*>())
+        control->setPalette(QPalette());
+    // Some styles draw a box's frame in a shade of the window's colour, which
+    // vanishes on black.
+    for (auto* box : window.findChildren<QLineEdit*>())
+        box->setStyle(Drawn_Field_Style());
 }
 
 void Dress_Fields_Over_Pictures(QWidget& client_area)

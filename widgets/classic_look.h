@@ -3,6 +3,8 @@
 #include <QPalette>
 #include <QProxyStyle>
 
+#include <optional>
+
 class QApplication;
 class QFont;
 class QWidget;
@@ -10,11 +12,27 @@ class QWidget;
 // The look the windows were designed in, whatever the desktop's theme: the
 // classic light dialog colours, the dialog font everywhere, menus and message
 // boxes included, and text boxes over the pictures framed like the fields
-// drawn beneath them.
-void Apply_Classic_Look(QApplication& application, const QFont& dialog_font);
+// drawn beneath them. Under a contrast theme the windows take its colours
+// instead, and Give_Way_To_Contrast gives up the few that the layouts set.
+void Apply_Look(QApplication& application, const QFont& dialog_font,
+    const std::optional<QPalette>& contrast_colours);
 
 // Every role of every colour group, so that no desktop palette shows through.
 QPalette Classic_Palette();
+
+// White on black with a yellow selection, as the desktops' inverse contrast
+// themes have it.
+QPalette Inverse_Contrast_Palette();
+
+// The contrast ratio of two colours, 1 to 21, as readability guidelines count it.
+double Contrast_Ratio(const QColor& a, const QColor& b);
+
+// Whether every text of the palette reads on its ground at 7:1 or more.
+bool Is_Contrast_Palette(const QPalette& palette);
+
+// The window's controls take the application's colours, not the layout's
+// own, and every text box the classic sunken frame, which shows on any ground.
+void Give_Way_To_Contrast(QWidget& window);
 
 // Gives the text boxes that lie over a picture the classic sunken frame and
 // margins in every desktop style, so they match the drawn fields.

@@ -2,12 +2,18 @@
 # Drives the real program on an X display with real input events only, and
 # reads results back as a user would: through selection, clipboard and window
 # titles. The program is started by the command given, with its arguments.
+# E2E_SCALE (1 unless set) is the scale at which the windows must come up:
+# every window measures its designed size times that, and is clicked there.
+# E2E_XFT_DPI, where set, is the X server's Xft.dpi, as a desktop sets it for
+# its text size.
 # Run under a display of its own:
 #   tests/support/on_own_display.sh tests/e2e/e2e.sh <scenario> <command> [argument...]
 set -euo pipefail
 scenario=$1
 shift
 program=("$@")
+scale=${E2E_SCALE:-1}
+[ -z "${E2E_XFT_DPI:-}" ] || echo "Xft.dpi: $E2E_XFT_DPI" | xrdb -merge
 
 fail() {
     echo "FAIL ($scenario): $*" >&2
@@ -59,21 +65,32 @@ wait_until_gone() {
     fail "window \"$1\" did not go"
 }
 
-# The menu bar's height: the window's height less its designed client height.
-menu_height() {
-    local height
-    height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
-    echo $((height - $1))
+# A designed length in the screen's pixels.
+px() {
+    awk -v designed="$1" -v scale="$scale" 'BEGIN { printf "%d", designed * scale + 0.5 }'
 }
 
-# Clicks at a point of the client area of the current window.
+# Sets the menu bar's height: the window's height less its client height.
+# The window measures its designed client size times the scale, within a
+# pixel, and its menu bar has room for a line of text.
+measure_window() { # designed client width, height
+    local width height
+    eval "$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=/width=/p; s/^HEIGHT=/height=/p')"
+    ((width >= $(px "$1") - 1 && width <= $(px "$1") + 1)) ||
+        fail "the window is $width pixels wide, not $(px "$1")"
+    menu=$((height - $(px "$2")))
+    ((menu >= $(px 15) - 1 && menu <= $(px 30))) ||
+        fail "the window is $height pixels high: its client area is not $(px "$2") high below a menu bar"
+}
+
+# Clicks at a designed point of the client area of the current window.
 click_client() {
-    xdotool mousemove --window "$window" "$1" $(($2 + menu)) click 1
+    xdotool mousemove --window "$window" "$(px "$1")" $(($(px "$2") + menu)) click 1
     sleep 0.15
 }
 
 click_menu() {
-    xdotool mousemove --window "$window" "$1" $((menu / 2)) click 1
+    xdotool mousemove --window "$window" "$(px "$1")" $((menu / 2)) click 1
     sleep 0.15
 }
 
@@ -119,33 +136,33 @@ expect_equal() {
 # --- the windows' designed places, in client pixels --------------------------
 
 choose_product() { # on the first chooser, by option index
-    menu=$(menu_height 164)
+    measure_window 300 164
     click_client 20 $((47 + 21 * $1 + 9))
 }
 
 choose_for_older_card() { # on the older cards' chooser
     window=$(wait_for_window 'Select Product Connecting To')
-    menu=$(menu_height 133)
+    measure_window 293 133
     click_client 17 $((42 + 21 * $1 + 9))
 }
 
 choose_for_newer_card() {
     window=$(wait_for_window 'Select Product Connecting To')
-    menu=$(menu_height 77)
+    measure_window 293 77
     click_client 17 $((46 + 9))
 }
 
-# Takes over the entry window that a chooser opened, by its client height.
+# Takes over the entry window that a chooser opened, by its client size.
 enter_entry_window() {
     window=$(wait_for_window Keywright)
-    menu=$(menu_height "$1")
+    measure_window "$1" "$2"
 }
 
 # The way of a KN40 user to the KN85 access point's window.
 open_kn85_entry() {
     choose_product 3
     choose_for_older_card 2
-    enter_entry_window 433
+    enter_entry_window 403 433
 }
 
 # Reads the hex boxes of a grid: origin, count.
@@ -171,7 +188,7 @@ kn60_user_reaches_kn75() {
     start_program
     choose_product 4
     choose_for_older_card 1
-    enter_entry_window 445
+    enter_entry_window 396 445
     type_text 'SSID5'
     click_client 360 15 # Convert
     expect_equal "$(read_hex_boxes 129 297 5)" "53 53 49 44 35" "the 5 hex boxes"
@@ -181,7 +198,7 @@ kn45_user_copies_adhoc_key() {
     start_program
     choose_product 0
     choose_for_newer_card
-    enter_entry_window 458
+    enter_entry_window 364 458
     # A click into the first box (where the focus is already, but Wine
     # without a window manager gives the window no keyboard until then);
     # Tab walks the boxes.
@@ -221,7 +238,7 @@ restart_and_choose_again() {
 
 exit_ends_the_program() {
     start_program
-    menu=$(menu_height 164)
+    measure_window 300 164
     click_menu 18 # Exit
     local status=0
     wait "$program_pid" || status=$?

@@ -10,33 +10,18 @@ program=$1
 bus=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
-bus_pid=
+source "$here/../support/own_bus.sh"
 cleanup() {
-    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null
+    stop_own_bus
     rm -rf "$work"
 }
 trap cleanup EXIT
 
-# A set address also keeps libdbus from starting a bus of its own.
-bus_socket=$work/bus
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$bus_socket
 if [ "$bus" = own-bus ]; then
-    # No service directories: nothing is started on the program's behalf.
-    cat >"$work/bus.conf" <<CONFIG
-<busconfig>
-  <type>session</type>
-  <listen>unix:path=$bus_socket</listen>
-  <policy context="default">
-    <allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/>
-  </policy>
-</busconfig>
-CONFIG
-    dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile &
-    bus_pid=$!
-    for _ in $(seq 100); do
-        [ -S "$bus_socket" ] && break
-        sleep 0.05
-    done
+    start_own_bus "$work"
+else
+    # A set address also keeps libdbus from starting a bus of its own.
+    export DBUS_SESSION_BUS_ADDRESS=unix:path=$work/bus
 fi
 
 "$here/e2e.sh" kn40_user_joins_kn85 strace -f -qq -o "$work/trace" \

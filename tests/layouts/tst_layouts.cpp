@@ -8,6 +8,7 @@
 #include "Which_PC_Card.h"
 #include "application.h"
 #include "classic_look.h"
+#include "desktop_preferences.h"
 #include "frmAbout.h"
 #include "gui_test.h"
 #include "picture_box.h"
@@ -20,7 +21,9 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <cmath>
@@ -47,18 +50,47 @@ const QList<std::pair<QString, int>> Description_Pieces = {{"Description:", 68},
 // light text on dark grey, black text boxes.
 const QPalette Dark_Desktop_Palette(QColor(53, 53, 53));
 
-// The contrast ratio of two colours, 1 to 21, as readability guidelines count it.
-double Contrast(const QColor& a, const QColor& b)
+// Where a control draws its text: inside a box's or a button's frame, beside
+// an option's circle.
+QRect Text_Area(QWidget& control)
 {
-    auto luminance = [](const QColor& colour) {
-        auto linear = [](double channel) {
-            return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF())
-            + 0.0722 * linear(colour.blueF());
-    };
-    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
-    return (light + 0.05) / (dark + 0.05);
+    if (auto* option = qobject_cast<QRadioButton*>(&control)) {
+        QStyleOptionButton style_option;
+        style_option.initFrom(option);
+        style_option.text = option->text();
+        return option->style()->subElementRect(
+            QStyle::SE_RadioButtonContents, &style_option, option);
+    }
+    const bool framed = qobject_cast<QLineEdit*>(&control) || qobject_cast<QPushButton*>(&control);
+    return framed ? control.rect().adjusted(3, 3, -3, -3) : control.rect();
+}
+
+// A control's text and its ground as the screen shows them: the ground is the
+// colour most of its text area has; the text stands out from it by what its
+// third most distinct pixel does, so that a lone stray pixel does not count.
+struct Shown_Text {
+    QColor Ground;
+    double Contrast;
+};
+
+Shown_Text Shown(QWidget& control)
+{
+    const QImage image
+        = control.grab(Text_Area(control)).toImage().convertToFormat(QImage::Format_RGB32);
+    QHash<QRgb, int> pixels;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ++pixels[image.pixel(x, y)];
+    }
+    const QColor ground(std::max_element(
+        pixels.keyValueBegin(), pixels.keyValueEnd(), [](const auto& a, const auto& b) {
+            return a.second < b.second;
+        })->first);
+    std::vector<double> contrasts;
+    for (auto [colour, count] : pixels.asKeyValueRange())
+        contrasts.insert(contrasts.end(), count, Contrast_Ratio(QColor(colour), ground));
+    std::sort(contrasts.rbegin(), contrasts.rend());
+    return {ground, contrasts.size() >= 3 ? contrasts[2] : 1.0};
 }
 
 QColor Text_Colour(QWidget& control, QPalette::ColorRole role)
@@ -174,6 +206,7 @@ class tst_layouts : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -186,8 +219,8 @@ private slots:
     void about_box_look();
     void about_description_lines_data();
     void about_description_lines();
-    void designed_colours_on_a_dark_desktop_data();
-    void designed_colours_on_a_dark_desktop();
+    void texts_read_on_their_ground_data();
+    void texts_read_on_their_ground();
     void classic_style_over_every_style_data();
     void classic_style_over_every_style();
     void entry_colours();
@@ -203,7 +236,15 @@ private:
     void Convert_Key(QWidget& form, const QString& key);
 
     std::unique_ptr<Application> application_;
+    Desktop_Preferences preferences_;
 };
+
+// The text size and contrast that the desktop asks for, as the program reads them.
+void tst_layouts::initTestCase()
+{
+    preferences_ = Read_Desktop_Preferences();
+    Apply_Text_Scale(preferences_.Text_Scale);
+}
 
 void tst_layouts::init()
 {
@@ -264,6 +305,12 @@ void tst_layouts::client_sizes()
     QMainWindow& window = Open(form);
     QCOMPARE(window.centralWidget()->size(), client);
     QCOMPARE(window.windowIcon().isNull(), false);
+    // On the screen, at the text size of the desktop that the test gives.
+    const double scale = qEnvironmentVariable("KEYWRIGHT_EXPECTED_SCALE", "1").toDouble();
+    const QSizeF shown = QSizeF(client) * window.devicePixelRatioF();
+    QVERIFY2(qAbs(shown.width() - client.width() * scale) <= 1
+            && qAbs(shown.height() - client.height() * scale) <= 1,
+        qPrintable(QString("%1x%2").arg(shown.width()).arg(shown.height())));
 
     // Nothing follows the frame: a larger window only adds empty space.
     const QRect first_control = window.centralWidget()->childrenRect();
@@ -388,26 +435,42 @@ void tst_layouts::about_description_lines()
     application_->About_Box()->close();
 }
 
-void tst_layouts::designed_colours_on_a_dark_desktop_data()
+void tst_layouts::texts_read_on_their_ground_data()
 {
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("key");
-    for (const char* form : {"Which_PC_Card", "Product_Selection_KNx0", "KN40_Entry", "KN75_Entry"})
-        QTest::newRow(form) << form << QString("abcde");
-    QTest::newRow("KN85_Entry, 128-bit") << "KN85_Entry"
-                                         << "abcdefghijklm";
-    QTest::newRow("frmAbout") << "frmAbout" << QString();
+    QTest::addColumn<bool>("contrast");
+    for (const bool contrast : {false, true}) {
+        const char* look = contrast ? "contrast theme" : "dark desktop";
+        for (const char* form :
+            {"Which_PC_Card", "Product_Selection_KNx0", "KN40_Entry", "KN75_Entry"})
+            QTest::addRow("%s, %s", form, look) << form << QString("abcde") << contrast;
+        QTest::addRow("KN85_Entry, 128-bit, %s", look) << "KN85_Entry"
+                                                       << "abcdefghijklm" << contrast;
+        QTest::addRow("frmAbout, %s", look) << "frmAbout" << QString() << contrast;
+    }
 }
 
-// Every text reads on its ground, and the boxes over a picture stay light
-// with red text like the fields drawn beneath.
-void tst_layouts::designed_colours_on_a_dark_desktop()
+// On a dark desktop every text reads on its ground, and the boxes over a
+// picture stay light with red text like the fields drawn beneath. Under a
+// contrast theme every text reads at 7:1 on the screen, on the theme's
+// grounds: the desktop's where the test gives one, ours otherwise.
+void tst_layouts::texts_read_on_their_ground()
 {
     QFETCH(QString, form);
     QFETCH(QString, key);
+    QFETCH(bool, contrast);
     application_.reset();
-    QApplication::setPalette(Dark_Desktop_Palette);
-    application_ = std::make_unique<Application>();
+    const QPalette colours = preferences_.Contrast_Colours.value_or(Inverse_Contrast_Palette());
+    if (contrast) {
+        application_ = std::make_unique<Application>(colours);
+    } else {
+        QApplication::setPalette(Dark_Desktop_Palette);
+        application_ = std::make_unique<Application>();
+    }
+    const QString ground = qEnvironmentVariable("KEYWRIGHT_EXPECTED_GROUND");
+    if (contrast && !ground.isEmpty())
+        QCOMPARE(colours.color(QPalette::Window), QColor(ground));
 
     QWidget* window = nullptr;
     if (form == "frmAbout") {
@@ -420,25 +483,33 @@ void tst_layouts::designed_colours_on_a_dark_desktop()
     }
     for (auto* control : window->findChildren<QWidget*>()) {
         auto* label = qobject_cast<QLabel*>(control);
+        auto* text_box = qobject_cast<QLineEdit*>(control);
         const bool shows_text = (label && !label->text().isEmpty())
-            || qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control);
+            || qobject_cast<QAbstractButton*>(control) || (text_box && !text_box->text().isEmpty());
         if (!control->isVisible() || !shows_text)
             continue;
-        const QPalette& colours = control->palette();
-        const bool text_box = qobject_cast<QLineEdit*>(control);
-        const QColor text = colours.color(text_box ? QPalette::Text : control->foregroundRole());
-        const QColor ground = colours.color(text_box ? QPalette::Base : control->backgroundRole());
-        QVERIFY2(Contrast(text, ground) >= 3.0,
-            qPrintable(control->objectName() + ": " + text.name() + " on " + ground.name()));
-        if (text_box)
-            QVERIFY2(ground.lightness() >= 235, qPrintable(control->objectName()));
+        const Shown_Text shown = Shown(*control);
+        const QString what = QString("%1: %2 on %3")
+                                 .arg(control->objectName())
+                                 .arg(shown.Contrast)
+                                 .arg(shown.Ground.name());
+        QVERIFY2(shown.Contrast >= (contrast ? 7.0 : 3.0), qPrintable(what));
+        // The grounds of the texts, and of the key on the boxes over the
+        // pictures, are the theme's; a button's is its style's.
+        if (contrast && !qobject_cast<QPushButton*>(control)) {
+            const QColor theirs = colours.color(text_box ? QPalette::Base : QPalette::Window);
+            QVERIFY2(Contrast_Ratio(shown.Ground, theirs) < 1.1, qPrintable(what));
+        } else if (!contrast && text_box) {
+            QVERIFY2(shown.Ground.lightness() >= 235, qPrintable(what));
+        }
     }
-    if (window != application_->About_Box()) {
-        for (auto* box : window->findChildren<QLineEdit*>(QRegularExpression("Bit_Keys")))
-            QCOMPARE(Text_Colour(*box, QPalette::Text), QColor(Qt::red));
-    } else {
+    const auto boxes = window->findChildren<QLineEdit*>(QRegularExpression("Bit_Keys"));
+    for (auto* box : boxes) {
+        QCOMPARE(Text_Colour(*box, QPalette::Text),
+            contrast ? colours.color(QPalette::Text) : QColor(Qt::red));
+    }
+    if (window == application_->About_Box())
         window->close();
-    }
 }
 
 void tst_layouts::classic_style_over_every_style_data()

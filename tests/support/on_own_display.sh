@@ -36,7 +36,7 @@ trap 'exit 143' TERM INT
 # its last client leaves: a client that connects during a reset is dropped,
 # as the program was once right after the readiness probe below.
 mkfifo "$work/number"
-Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/number" >"$work/log" 2>&1 &
+Xvfb -displayfd 3 -noreset -screen 0 1920x1200x24 -nolisten tcp 3>"$work/number" >"$work/log" 2>&1 &
 server_pid=$!
 read -r -t 30 display <"$work/number" || { echo "Xvfb gave no display number" >&2; exit 1; }
 

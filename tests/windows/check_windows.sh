@@ -4,7 +4,8 @@
 #   suites        the Windows builds of the suites pass under Wine
 #   program       the zip holds exactly what it must, and the windows' program unpacked
 #                 from it converts a key on a display of its own, driven by real input,
-#                 and again as on Windows 11 in dark mode
+#                 and again as on Windows 11 in dark mode, and at text sizes of 150 and
+#                 225 %
 #   ui_automation a UI Automation client of the checks' own reads the windows of the
 #                 unpacked program through Wine's UI Automation: the prompts, the options,
 #                 the pictures and the boxes, the result that a conversion raises as a
@@ -86,6 +87,13 @@ step_program() {
     wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win11 /f >/dev/null
     wineserver -w
     walk kn40_user_joins_kn85 "$program/$name.exe"
+    # At a larger text size the windows grow with it, and the walk clicks
+    # and reads at its scale.
+    local size
+    for size in 150 225; do
+        set_text_size "$size"
+        E2E_SCALE=$(awk "BEGIN { print $size / 100 }") walk kn40_user_joins_kn85 "$program/$name.exe"
+    done
 }
 
 # What a UI Automation client reads through Wine's own UI Automation, in

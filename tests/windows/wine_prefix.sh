@@ -1,6 +1,8 @@
 # Sourced: make_wine_prefix gives the script a Wine prefix of its own, with
 # Comic Neue for Comic Sans MS, which Wine lacks (Windows has its own);
 # end_wine_prefix, for the script's exit, ends its Wine server and removes it.
+# set_text_size and set_contrast_colours change the prefix's settings as a
+# user does in Windows' Settings > Accessibility.
 
 make_wine_prefix() {
     own_wine_prefix=$(mktemp -d)
@@ -25,4 +27,23 @@ end_wine_prefix() {
     [ -n "${own_wine_prefix:-}" ] || return 0
     WINEPREFIX=$own_wine_prefix wineserver -k 2>/dev/null || true
     rm -rf "$own_wine_prefix"
+}
+
+set_text_size() { # per cent, 100 to 225
+    wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD \
+        /d "$1" /f >/dev/null
+    wineserver -w
+}
+
+# The system colours of Windows 11's Aquatic contrast theme. Wine cannot
+# switch a contrast theme on: KEYWRIGHT_HIGH_CONTRAST=1 stands for it.
+set_contrast_colours() {
+    local white='255 255 255' ground='32 32 32' element
+    for element in Window="$ground" ButtonFace="$ground" InfoWindow="$ground" WindowText="$white" \
+        ButtonText="$white" InfoText="$white" ButtonHilight="$white" ButtonLight="$white" \
+        ButtonShadow="$white" ButtonDkShadow="$white" Hilight='142 227 240' HilightText='38 59 80' \
+        GrayText='166 166 166' HotTrackingColor='117 233 252'; do
+        wine reg add 'HKCU\Control Panel\Colors' /v "${element%%=*}" /t REG_SZ /d "${element#*=}" /f >/dev/null
+    done
+    wineserver -w
 }
