@@ -38,7 +38,7 @@ struct Reading {
 };
 
 std::vector<Reading> Readings(
-    const QByteArray& bytes, const Code_Page& console, const Code_Page& ansi)
+    const QByteArray& bytes, const std::optional<Code_Page>& console, const Code_Page& ansi)
 {
     const auto where = [](const Code_Page& page, const char* whose) {
         return QStringLiteral("code page %1 (the %2)").arg(page.Number).arg(QLatin1String(whose));
@@ -46,9 +46,10 @@ std::vector<Reading> Readings(
     const auto first_line = [](const std::optional<QString>& text) {
         return text ? std::optional(First_Line(*text)) : std::nullopt;
     };
-    std::vector<Reading> readings{{"UTF-8", first_line(Decoded(bytes, QStringConverter::Utf8))},
-        {where(console, "console's"), first_line(console.Read(bytes))}};
-    if (ansi.Number != console.Number)
+    std::vector<Reading> readings{{"UTF-8", first_line(Decoded(bytes, QStringConverter::Utf8))}};
+    if (console)
+        readings.push_back({where(*console, "console's"), first_line(console->Read(bytes))});
+    if (!console || ansi.Number != console->Number)
         readings.push_back({where(ansi, "ANSI one"), first_line(ansi.Read(bytes))});
     return readings;
 }
@@ -70,8 +71,8 @@ QString First_Line(const QString& text)
     return line;
 }
 
-Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction, const Code_Page& console,
-    const Code_Page& ansi)
+Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction,
+    const std::optional<Code_Page>& console, const Code_Page& ansi)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return Marked(bytes.mid(3), QStringConverter::Utf8, "UTF-8");

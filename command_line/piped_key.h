@@ -8,11 +8,11 @@
 //
 // - A byte-order mark decides: UTF-8, or UTF-16 little-endian.
 // - Bytes of ASCII alone read the same in every one of these.
-// - Other bytes are read as UTF-8, in the console's code page and in the ANSI
-//   code page; the readings that make a key which the conversion takes are
-//   the candidates. One candidate, or several of the same text, is the key.
-//   Different candidates are refused rather than one of them guessed; with
-//   none, the key is refused for what is wrong with it.
+// - Other bytes are read as UTF-8, in the console's code page (where there is
+//   a console) and in the ANSI code page; the readings that make a key which
+//   the conversion takes are the candidates. One candidate, or several of the same text, is the
+//   key. Different candidates are refused rather than one of them guessed; with none, the key is
+//   refused for what is wrong with it.
 //
 // Only the first line counts, without its line end.
 
@@ -31,7 +31,7 @@ struct Code_Page {
     std::function<std::optional<QString>(const QByteArray& bytes)> Read;
 };
 
-// The system's own reading of a code page.
+// Windows' own reading of a code page (the tests bring glibc's elsewhere).
 Code_Page System_Code_Page(unsigned number);
 
 struct Unreadable_Key {
@@ -43,5 +43,5 @@ using Read_Key = std::variant<QString, Unreadable_Key>;
 // The first line of a text, without its line end (LF or CR LF).
 QString First_Line(const QString& text);
 
-Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction, const Code_Page& console,
-    const Code_Page& ansi);
+Read_Key Read_Piped_Key(const QByteArray& bytes, Key_Direction direction,
+    const std::optional<Code_Page>& console, const Code_Page& ansi);

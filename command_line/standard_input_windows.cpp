@@ -43,5 +43,6 @@ Read_Key Key_From_Standard_Input(Key_Direction direction)
     // Without a console, there is no console's code page to read in.
     const UINT console = GetConsoleCP();
     return Read_Piped_Key(Bytes_Of_First_Line(input), direction,
-        System_Code_Page(console ? console : GetACP()), System_Code_Page(GetACP()));
+        console ? std::optional(System_Code_Page(console)) : std::nullopt,
+        System_Code_Page(GetACP()));
 }

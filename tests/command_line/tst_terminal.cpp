@@ -148,7 +148,8 @@ void Terminal::answers_on_its_own()
 
 // The bytes that reach Keywright.com on Windows from a pipe or a file, as the
 // console's code page, cmd.exe, PowerShell, editors and Windows programs
-// write them, read in the system's own code pages; the ANSI one is 1252.
+// write them, read in the system's own code pages; the ANSI one is 1252, and
+// a console code page of 0 is no console.
 void Terminal::reads_piped_keys_as_written_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -225,6 +226,16 @@ void Terminal::reads_piped_keys_as_written_data()
         "\xef\xbb\xbf"
         "abcd\x82\n",
         850, {}, "the key is not UTF-8 after its byte-order mark.");
+    row("no console, two readings make two keys",
+        "\xe2\x82\xac\xe2\x82\xac\xe2\x82\xac\xe2\x82\xac"
+        "a\n",
+        0, {}, two_keys.arg("UTF-8 and in code page 1252 (the ANSI one)"));
+    row("no candidate, a key of four letters, one beyond ASCII", "cl\xe9\x31\r\n", 850,
+        "cl\u00da1");
+    row("no candidate, no reading", "abcd\x81\n", 65001, {},
+        "the key is neither UTF-8 nor in code page 65001 (the console's) nor in code page 932 (the "
+        "ANSI one).",
+        932);
 }
 
 void Terminal::reads_piped_keys_as_written()
@@ -235,8 +246,10 @@ void Terminal::reads_piped_keys_as_written()
     QFETCH(QString, key);
     QFETCH(QString, problem);
 
-    const Read_Key read = Read_Piped_Key(bytes, Key_Direction::To_Hex,
-        System_Code_Page(console_code_page), System_Code_Page(ansi_code_page));
+    const auto console
+        = console_code_page ? std::optional(System_Code_Page(console_code_page)) : std::nullopt;
+    const Read_Key read
+        = Read_Piped_Key(bytes, Key_Direction::To_Hex, console, System_Code_Page(ansi_code_page));
     if (const auto* unreadable = std::get_if<Unreadable_Key>(&read))
         QCOMPARE(unreadable->Problem, problem);
     else

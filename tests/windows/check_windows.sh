@@ -215,11 +215,12 @@ step_console() {
 
 # Each line, separated by tabs: the console's code page, what the key is,
 # where it comes from (a file, or cmd.exe's echo), and the exit status and
-# first line of the answer or message. Wine's ANSI code page is 1252.
+# the pattern of the first line of the answer or message (tst_terminal
+# checks the advice that follows the readings). Wine's ANSI code page is 1252.
 code_page_walk() {
-    local tab=$'\t' two_keys="$name: the key reads as different keys in code page 850 (the console's)"
-    two_keys+=" and in code page 1252 (the ANSI one): give it as an argument, type it when asked, or"
-    two_keys+=" save it as UTF-8 or UTF-16 with a byte-order mark."
+    local tab=$'\t'
+    local two_keys="$name: the key reads as different keys in code page 850 (the console's) and in"
+    two_keys+=" code page 1252 (the ANSI one): *"
     cat <<WALK
 437${tab}an ANSI file with é${tab}< ansi.txt${tab}0${tab}63 6C E9 31 32
 850${tab}an ANSI file with é${tab}< ansi.txt${tab}1${tab}$two_keys
@@ -270,7 +271,7 @@ code_pages() { # program folder
     while IFS=$'\t' read -r page what _ status answer; do
         number=$((number + 1))
         said=$(tr -d '\r' <"$folder/out-$number.txt" | head -n 1)
-        [ "$(tr -d '\r ' <"$folder/status-$number.txt")" = "$status" ] && [ "$said" = "$answer" ] ||
+        [ "$(tr -d '\r ' <"$folder/status-$number.txt")" = "$status" ] && [[ "$said" == $answer ]] ||
             fail "code page $page, $what: status $(cat "$folder/status-$number.txt"), \"$said\""
         echo "code page $page, $what: $said"
     done < <(code_page_walk)
