@@ -241,6 +241,11 @@ exit_ends_the_program() {
     measure_window 300 164
     click_menu 18 # Exit
     local status=0
+    for _ in $(seq 200); do
+        program_running || break
+        sleep 0.05
+    done
+    program_running && fail "the program did not end within 10 s of Exit"
     wait "$program_pid" || status=$?
     expect_equal "$status" 0 "the exit status"
     program_pid=

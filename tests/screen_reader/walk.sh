@@ -73,6 +73,7 @@ settle() {
         size=$(stat -c %s "$ORCA_LOG")
         sleep 0.3
     done
+    echo "Orca did not fall quiet within 30 s; going on" >&2
 }
 
 press() {
@@ -199,5 +200,12 @@ press Insert+KP_Begin
 hear "Client Manager profile image"
 
 press alt Return # Exit
+# Running: neither gone nor a zombie.
+running() { [[ "$(ps -o stat= -p "$program_pid")" == [^Z]* ]]; }
+for _ in $(seq 100); do
+    running || break
+    sleep 0.1
+done
+running && fail "the program did not end within 10 s of Exit"
 wait "$program_pid" || fail "the program ended with status $?"
 echo "PASS"

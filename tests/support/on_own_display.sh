@@ -45,6 +45,7 @@ for _ in $(seq 100); do
     kill -0 "$server_pid" 2>/dev/null || { echo "Xvfb ended" >&2; exit 1; }
     sleep 0.05
 done
+xdpyinfo -display ":$display" >/dev/null 2>&1 || { echo "Xvfb :$display did not answer within 5 s" >&2; exit 1; }
 
 DISPLAY=:$display "$@" &
 command_pid=$!

@@ -26,6 +26,7 @@ for _ in $(seq 100); do
     kill -0 "$weston_pid" 2>/dev/null || { cat "$runtime/weston.log" >&2; exit 1; }
     sleep 0.05
 done
+[ -S "$runtime/$socket" ] || { echo "weston made no socket within 5 s" >&2; exit 1; }
 
 # A headless compositor has no seat, and Qt's Wayland text input would look
 # for one at every key; the compose input method needs none.

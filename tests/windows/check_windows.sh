@@ -85,7 +85,7 @@ step_program() {
     wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
         /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
     wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win11 /f >/dev/null
-    wineserver -w
+    wine_ended
     walk kn40_user_joins_kn85 "$program/$name.exe"
     # At a larger text size the windows grow with it, and the walk clicks
     # and reads at its scale.
@@ -136,7 +136,12 @@ step_ui_automation() {
 #!/bin/sh
 if [ "\$1" = "Which Product" ] && ! grep -q -s '^listening' "$told"; then
     wine "$build/tests/windows/helpers/uia_client.exe" focus >>"$told" &
-    while ! grep -q -s '^listening' "$told"; do sleep 0.1; done
+    for _ in \$(seq 300); do
+        grep -q -s '^listening' "$told" && break
+        sleep 0.1
+    done
+    grep -q -s '^listening' "$told" ||
+        { echo "the UI Automation client did not listen for focus changes within 30 s" >&2; exit 1; }
 fi
 exec wine "$build/tests/windows/helpers/uia_client.exe" tree "\$1" >>"$told"
 CLIENT
@@ -201,7 +206,7 @@ step_console() {
     } | sed 's/$/\r/' >"$program/walk.bat"
     make_wine_prefix
     (cd "$program" && wine cmd /c walk.bat) | tr -d '\r' | tee "$work/said"
-    wineserver -w # the windows' program, started and left by the console command, has spoken
+    wine_ended # the windows' program, started and left by the console command, has spoken
     grep -q -i '^PATHEXT \.COM;.*\.EXE' "$work/said" || fail "cmd.exe does not try .COM before .EXE"
     local what status file answer
     while IFS=$'\t' read -r what _ status file answer; do
@@ -287,11 +292,11 @@ handed_over() { # program folder, whose windows' program the stand-in replaces
     KEYWRIGHT_HANDLES_LOG=$(winepath -w "$handles" 2>/dev/null)
     export KEYWRIGHT_HANDLES_LOG
     (cd "$stand_in" && wine "$name.com" -style fusion </dev/null 2>&1 | cat >/dev/null)
-    wineserver -w
+    wine_ended
     [ "$(tr '\n' ' ' <"$handles")" = "input: character device output: character device error: character device " ] ||
         fail "the windows' program was handed a pipe of the caller's: $(cat "$handles")"
     (cd "$stand_in" && wine "$name.com" -style fusion <"$stand_in/LICENSE.txt" >"$work/out.txt" 2>&1)
-    wineserver -w
+    wine_ended
     [ "$(tr '\n' ' ' <"$handles")" = "input: file output: file error: file " ] ||
         fail "the windows' program was not handed the caller's files: $(cat "$handles")"
     echo "handed over: nothing for a pipe, the caller's files"
@@ -335,7 +340,7 @@ step_installer() {
     installed_keywright >"$work/before"
     for _ in 1 2; do
         wine "$package.exe" /S
-        wineserver -w
+        wine_ended
     done
     local folder="$WINEPREFIX/drive_c/Program Files/$name"
     [ -e "$folder/$name.exe" ] && [ -e "$folder/$name.com" ] ||
@@ -347,12 +352,12 @@ step_installer() {
     local uninstall="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
     wine reg query "$uninstall" /v DisplayVersion | grep -q "$version" || fail "no version under Apps"
     wine reg query "$uninstall" /v DisplayIcon | grep -qi "$name.exe" || fail "no icon under Apps"
-    wineserver -w # the next one starts with the display
+    wine_ended # the next one starts with the display
 
     walk start_program "$folder/$name.exe"
 
     wine "$folder/Uninstall.exe" /S
-    wineserver -w
+    wine_ended
     installed_keywright >"$work/after"
     diff -u "$work/before" "$work/after" || { grep -i -B2 -A3 "$name" "$WINEPREFIX"/*.reg; fail "the uninstaller left these behind"; }
     echo "installed twice as one, started, and uninstalled without a trace"
@@ -361,7 +366,7 @@ step_installer() {
         "$(declare -f through_the_pages); through_the_pages \"\$@\"" pages "$package.exe" "$name" ||
         fail "the last page of the installer did not start $name"
     wine "$folder/Uninstall.exe" /S
-    wineserver -w
+    wine_ended
     echo "installed page by page, and started from the last page"
 }
 

@@ -2,7 +2,8 @@
 # Comic Neue for Comic Sans MS, which Wine lacks (Windows has its own);
 # end_wine_prefix, for the script's exit, ends its Wine server and removes it.
 # set_text_size and set_contrast_colours change the prefix's settings as a
-# user does in Windows' Settings > Accessibility.
+# user does in Windows' Settings > Accessibility. wine_ended waits, for two
+# minutes at most, until every program of the prefix has ended.
 
 make_wine_prefix() {
     own_wine_prefix=$(mktemp -d)
@@ -20,7 +21,12 @@ make_wine_prefix() {
     wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
         /v 'Comic Sans MS' /t REG_SZ /d 'Comic Neue' /f >/dev/null 2>&1
     # A server left from the set-up may have no display: programs need a new one.
-    wineserver -w
+    wine_ended
+}
+
+wine_ended() {
+    timeout 120 wineserver -w ||
+        { echo "Wine's programs in $WINEPREFIX did not end within two minutes" >&2; return 1; }
 }
 
 end_wine_prefix() {
@@ -32,7 +38,7 @@ end_wine_prefix() {
 set_text_size() { # per cent, 100 to 225
     wine reg add 'HKCU\Software\Microsoft\Accessibility' /v TextScaleFactor /t REG_DWORD \
         /d "$1" /f >/dev/null
-    wineserver -w
+    wine_ended
 }
 
 # The system colours of Windows 11's Aquatic contrast theme. Wine cannot
@@ -45,5 +51,5 @@ set_contrast_colours() {
         GrayText='166 166 166' HotTrackingColor='117 233 252'; do
         wine reg add 'HKCU\Control Panel\Colors' /v "${element%%=*}" /t REG_SZ /d "${element#*=}" /f >/dev/null
     done
-    wineserver -w
+    wine_ended
 }
