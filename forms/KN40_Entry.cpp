@@ -47,10 +47,7 @@ void KN40_Entry::Convert_Button_Click()
                        Move_Focus_To_Box(0);
                    },
                    [this](const std::u16string& key_text) {
-                       const Focused_Result told(*key_box_);
-                       key_box_->setText(QString::fromStdU16String(key_text));
-                       key_box_->setFocus();
-                       key_box_->selectAll();
+                       Show_Focused_Result(*key_box_, QString::fromStdU16String(key_text));
                    }},
         Hex_To_Ascii_Key(box_texts));
 }

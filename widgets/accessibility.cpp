@@ -208,22 +208,6 @@ QAccessibleInterface* Designed_Interface(const QString& class_name, QObject* obj
     return role ? new Designed_Accessible(widget, *role) : nullptr;
 }
 
-// Under UI Automation every focus report is a focus change that a screen
-// reader speaks, and a result is told as a notification; under AT-SPI the
-// early reports below serve Orca, which keeps an appearing notification
-// object in its history but not an announcement.
-constexpr bool Through_UI_Automation = KEYWRIGHT_UI_AUTOMATION;
-
-// Narrator and NVDA speak a UI Automation notification as it comes: Qt raises
-// one for an announcement (a changed text value is only a changed property).
-void Notify_UI_Automation([[maybe_unused]] QWidget& source, [[maybe_unused]] const QString& text)
-{
-#if KEYWRIGHT_UI_AUTOMATION
-    QAccessibleAnnouncementEvent announcement(&source, text);
-    QAccessible::updateAccessibility(&announcement);
-#endif
-}
-
 } // namespace
 
 void Install_Accessible_Roles()
@@ -243,7 +227,7 @@ void Announcement::Say(const QString& text)
     Withdraw();
     setAccessibleName(text);
     show(); // read as it appears
-    Notify_UI_Automation(*this, text);
+    Notify(*this, text);
 }
 
 void Announcement::Withdraw()
@@ -257,26 +241,6 @@ bool Announcement::eventFilter(QObject* watched, QEvent* event)
     if (watched == window() && event->type() == QEvent::Hide)
         Withdraw();
     return QWidget::eventFilter(watched, event);
-}
-
-Focused_Result::Focused_Result(QLineEdit& box) : box_(box)
-{
-    // Only where the focus will come: in a window that has the keyboard.
-    if (!Through_UI_Automation && box_.window()->isActiveWindow()) {
-        QAccessibleEvent focus(&box_, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
-    }
-}
-
-Focused_Result::~Focused_Result()
-{
-    if (!Through_UI_Automation) {
-        QAccessibleTextCursorEvent cursor(&box_, box_.cursorPosition());
-        QAccessible::updateAccessibility(&cursor);
-    }
-    // The focus change speaks the box's name and text; without it, a notification does.
-    if (!box_.hasFocus())
-        Notify_UI_Automation(box_, box_.accessibleName() + QStringLiteral(": ") + box_.text());
 }
 
 bool Is_Screen_Reader_Copy_Of_Alt(const QEvent& event)

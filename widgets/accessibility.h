@@ -16,7 +16,7 @@
 //   version lines are read as one, and the name changes with the last line.
 // - A line edit reports its text as one run, so that a screen reader reads
 //   its line whole.
-// - A result is told as it comes (Announcement, Focused_Result): to a
+// - A result is told as it comes (Announcement, Show_Focused_Result): to a
 //   screen reader under AT-SPI as an appearing notification object or a box
 //   that takes the focus; under UI Automation, as a notification, which
 //   Narrator and NVDA speak, or by the focus change itself.
@@ -49,26 +49,25 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Tells of a result that a box takes with the focus, by the box's name and
-// text, for as long as the object lives: made before the box takes them,
-// told as it goes. Under AT-SPI, Qt reports the cursor move of the new text
-// before the focus; a screen reader that comes to that report once the box
-// has the focus takes the box as focused already and never announces it.
-// So the focus is reported first as well, where it will come: Orca 48
-// presents it as it comes, or drops it for Qt's own report; and the cursor
-// last, which makes Orca 43 drop the early report of the cursor. Under UI
-// Automation, Qt's own focus change is the one report. A box that did not
-// take the focus tells the result as a notification there.
-class Focused_Result {
-public:
-    explicit Focused_Result(QLineEdit& box);
-    ~Focused_Result();
-    Focused_Result(const Focused_Result&) = delete;
-    Focused_Result& operator=(const Focused_Result&) = delete;
+// Puts a result into a box, which takes the focus with the result selected,
+// and tells a screen reader of it by the box's name and text. Under AT-SPI,
+// Qt reports the cursor move of the new text before the focus; a screen
+// reader that comes to that report once the box has the focus takes the box
+// as focused already and never announces it. So the focus is reported first
+// as well, where it will come: Orca 48 presents it as it comes, or drops it
+// for Qt's own report; and the cursor last, which makes Orca 43 drop the
+// early report of the cursor. Under UI Automation, Qt's own focus change is
+// the one report; a box that did not take the focus tells the result as a
+// notification there.
+void Show_Focused_Result(QLineEdit& box, const QString& text);
 
-private:
-    QLineEdit& box_;
-};
+// Says a text as a notification where the platform has them (UI Automation,
+// whose Narrator and NVDA speak it as it comes); under AT-SPI an appearing
+// notification object says it instead.
+void Notify(QWidget& source, const QString& text);
+
+// Whether the windows speak through UI Automation (Windows) or AT-SPI.
+bool Through_UI_Automation();
 
 // Whether the event is a copy of a bare Alt key that Qt's AT-SPI bridge
 // posts once a screen reader has seen the key: the application counts it as

@@ -6,6 +6,7 @@
 #include "Product_Selection_KNx0.h"
 #include "Product_Selection_KNx5.h"
 #include "Which_PC_Card.h"
+#include "accessibility.h"
 #include "application.h"
 #include "frmAbout.h"
 #include "gui_test.h"
@@ -48,7 +49,7 @@ void Record(QAccessibleEvent* event)
 {
     QAccessibleInterface* accessible = event->accessibleInterface();
     QString value;
-#if KEYWRIGHT_UI_AUTOMATION
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (event->type() == QAccessible::Announcement)
         value = static_cast<QAccessibleAnnouncementEvent*>(event)->message();
 #endif
@@ -276,11 +277,11 @@ void tst_accessibility::convert_tells_the_result()
     QVERIFY(!told.isEmpty());
     const auto focus_changes = std::count_if(told.begin(), told.end(),
         [&](const Told& one) { return one.event == QAccessible::Focus && one.name == name; });
-    if (KEYWRIGHT_UI_AUTOMATION && event == QAccessible::TextCaretMoved) {
+    if (Through_UI_Automation() && event == QAccessible::TextCaretMoved) {
         QCOMPARE(focus_changes, 1);
         return;
     }
-    if (KEYWRIGHT_UI_AUTOMATION) {
+    if (Through_UI_Automation()) {
         QCOMPARE(told.last().value, notification);
         return;
     }
