@@ -103,9 +103,13 @@ void Apply_Look(QApplication& application, const QFont& dialog_font,
     if (!contrast_colours)
         QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
 #endif
+    // Under a contrast theme Windows draws its controls the classic way, in
+    // the theme's colours; so does the classic style on every desktop, where
+    // others keep shades of their own (Windows 10's buttons stay light).
+    const char* base_style = contrast_colours ? "Windows" : KEYWRIGHT_BASE_STYLE;
     // A new style brings back the theme's fonts for menus and message boxes
     // (Segoe UI on Windows); the application font, set after it, clears them.
-    application.setStyle(new Classic_Style(QStyleFactory::create(KEYWRIGHT_BASE_STYLE)));
+    application.setStyle(new Classic_Style(QStyleFactory::create(base_style)));
     application.setPalette(contrast_colours.value_or(Classic_Palette()));
     QApplication::setFont(dialog_font);
 }
@@ -115,10 +119,6 @@ void Give_Way_To_Contrast(QWidget& window)
     window.setPalette(QPalette());
     for (auto* control : window.findChildren<QWidget*>())
         control->setPalette(QPalette());
-    // Some styles draw a box's frame in a shade of the window's colour, which
-    // vanishes on black.
-    for (auto* box : window.findChildren<QLineEdit*>())
-        box->setStyle(Drawn_Field_Style());
 }
 
 void Dress_Fields_Over_Pictures(QWidget& client_area)

@@ -13,7 +13,8 @@ class QWidget;
 // classic light dialog colours, the dialog font everywhere, menus and message
 // boxes included, and text boxes over the pictures framed like the fields
 // drawn beneath them. Under a contrast theme the windows take its colours
-// instead, and Give_Way_To_Contrast gives up the few that the layouts set.
+// instead, drawn the classic way, and Give_Way_To_Contrast gives up the few
+// colours that the layouts set.
 void Apply_Look(QApplication& application, const QFont& dialog_font,
     const std::optional<QPalette>& contrast_colours);
 
@@ -30,8 +31,7 @@ double Contrast_Ratio(const QColor& a, const QColor& b);
 // Whether every text of the palette reads on its ground at 7:1 or more.
 bool Is_Contrast_Palette(const QPalette& palette);
 
-// The window's controls take the application's colours, not the layout's
-// own, and every text box the classic sunken frame, which shows on any ground.
+// The window's controls take the application's colours, not the layout's own.
 void Give_Way_To_Contrast(QWidget& window);
 
 // Gives the text boxes that lie over a picture the classic sunken frame and

@@ -5,7 +5,8 @@
 # E2E_SCALE (1 unless set) is the scale at which the windows must come up:
 # every window measures its designed size times that, and is clicked there.
 # E2E_XFT_DPI, where set, is the X server's Xft.dpi, as a desktop sets it for
-# its text size.
+# its text size. E2E_GROUND, where set, is the colour (#RRGGBB) that the first
+# window's client area must show on the screen.
 # Run under a display of its own:
 #   tests/support/on_own_display.sh tests/e2e/e2e.sh <scenario> <command> [argument...]
 set -euo pipefail
@@ -83,6 +84,16 @@ measure_window() { # designed client width, height
         fail "the window is $height pixels high: its client area is not $(px "$2") high below a menu bar"
 }
 
+# The colour on the screen at a point of the current window, as #RRGGBB.
+colour_at() { # x, y in the window's pixels
+    import -window "$window" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o -m 1 '#[0-9A-F]\{6\}'
+}
+
+# A corner of the client area that no control covers shows the ground colour.
+expect_ground() {
+    expect_equal "$(colour_at "$(px 295)" $(($(px 160) + menu)))" "$E2E_GROUND" "the window's colour"
+}
+
 # Clicks at a designed point of the client area of the current window.
 click_client() {
     xdotool mousemove --window "$window" "$(px "$1")" $(($(px "$2") + menu)) click 1
@@ -137,6 +148,7 @@ expect_equal() {
 
 choose_product() { # on the first chooser, by option index
     measure_window 300 164
+    [ -z "${E2E_GROUND:-}" ] || expect_ground
     click_client 20 $((47 + 21 * $1 + 9))
 }
 

@@ -4,8 +4,8 @@
 #   suites        the Windows builds of the suites pass under Wine
 #   program       the zip holds exactly what it must, and the windows' program unpacked
 #                 from it converts a key on a display of its own, driven by real input,
-#                 and again as on Windows 11 in dark mode, and at text sizes of 150 and
-#                 225 %
+#                 and again as on Windows 11 in dark mode (in the classic colours), at
+#                 text sizes of 150 and 225 %, and under a contrast theme (in its colours)
 #   ui_automation a UI Automation client of the checks' own reads the windows of the
 #                 unpacked program through Wine's UI Automation: the prompts, the options,
 #                 the pictures and the boxes, the result that a conversion raises as a
@@ -67,8 +67,9 @@ step_build() {
     "$source_dir/tools/windows/build.sh" "$build"
 }
 
+# On a display, for the suite that runs on Windows' own display platform.
 step_suites() {
-    ctest --test-dir "$build" --output-on-failure
+    "$source_dir/tests/support/on_own_display.sh" ctest --test-dir "$build" --output-on-failure
 }
 
 step_program() {
@@ -81,19 +82,19 @@ step_program() {
     make_wine_prefix
     walk kn40_user_joins_kn85 "$program/$name.exe"
     # Again as on Windows 11 in dark mode, where Qt would pick another style
-    # and a dark palette: the designed look and places hold there too.
-    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
-        /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
-    wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win11 /f >/dev/null
-    wine_ended
-    walk kn40_user_joins_kn85 "$program/$name.exe"
+    # and a dark palette: the designed look, colours and places hold there too.
+    set_dark_mode
+    E2E_GROUND='#D4D0C8' walk kn40_user_joins_kn85 "$program/$name.exe"
     # At a larger text size the windows grow with it, and the walk clicks
-    # and reads at its scale.
+    # and reads at its scale; under a contrast theme as well, in its colours.
     local size
     for size in 150 225; do
         set_text_size "$size"
         E2E_SCALE=$(awk "BEGIN { print $size / 100 }") walk kn40_user_joins_kn85 "$program/$name.exe"
     done
+    set_contrast_colours
+    KEYWRIGHT_HIGH_CONTRAST=1 E2E_SCALE=2.25 E2E_GROUND='#202020' \
+        walk kn40_user_joins_kn85 "$program/$name.exe"
 }
 
 # What a UI Automation client reads through Wine's own UI Automation, in

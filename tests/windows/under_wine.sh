@@ -2,9 +2,10 @@
 # Runs a Windows program under Wine, in a Wine prefix of its own that is made
 # afresh and removed afterwards. The program finds the Windows build of Qt and
 # the MinGW runtime on its path, and the fonts of the look in one folder for
-# Qt's offscreen platform. WINE_TEXT_SIZE (per cent) and KEYWRIGHT_HIGH_CONTRAST
-# give the prefix that text size and a contrast theme's colours. The Windows
-# build's CMAKE_CROSSCOMPILING_EMULATOR.
+# Qt's offscreen platform. WINE_TEXT_SIZE (per cent), KEYWRIGHT_HIGH_CONTRAST
+# and WINE_DARK_MODE give the prefix that text size, a contrast theme's
+# colours and Windows 11's dark mode. The Windows build's
+# CMAKE_CROSSCOMPILING_EMULATOR.
 #   tests/windows/under_wine.sh PROGRAM.exe [ARGUMENT...]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,6 +16,7 @@ trap end_wine_prefix EXIT
 make_wine_prefix
 [ -z "${WINE_TEXT_SIZE:-}" ] || set_text_size "$WINE_TEXT_SIZE"
 [ -z "${KEYWRIGHT_HIGH_CONTRAST:-}" ] || set_contrast_colours
+[ -z "${WINE_DARK_MODE:-}" ] || set_dark_mode
 
 windows_path() {
     winepath -w "$1" 2>/dev/null

@@ -2,7 +2,8 @@
 # Comic Neue for Comic Sans MS, which Wine lacks (Windows has its own);
 # end_wine_prefix, for the script's exit, ends its Wine server and removes it.
 # set_text_size and set_contrast_colours change the prefix's settings as a
-# user does in Windows' Settings > Accessibility. wine_ended waits, for two
+# user does in Windows' Settings > Accessibility, set_dark_mode as in
+# Settings > Personalization on Windows 11. wine_ended waits, for two
 # minutes at most, until every program of the prefix has ended.
 
 make_wine_prefix() {
@@ -33,6 +34,13 @@ end_wine_prefix() {
     [ -n "${own_wine_prefix:-}" ] || return 0
     WINEPREFIX=$own_wine_prefix wineserver -k 2>/dev/null || true
     rm -rf "$own_wine_prefix"
+}
+
+set_dark_mode() {
+    wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+        /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null
+    wine reg add 'HKCU\Software\Wine' /v Version /t REG_SZ /d win11 /f >/dev/null
+    wine_ended
 }
 
 set_text_size() { # per cent, 100 to 225
