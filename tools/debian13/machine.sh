@@ -23,7 +23,10 @@ mount_machine() { # root folder
     cp /etc/resolv.conf "$1/etc/resolv.conf"
 }
 
-# Runs a command line as root in the root, from a folder there, with a clean environment.
+# Runs a command line as root in the root, from a folder there, with a clean
+# environment. Git trusts that folder, which may belong to a user outside:
+# git refuses a repository of another owner.
 run_in_machine() { # root folder, folder there, command line
-    chroot "$1" /usr/bin/env -i HOME=/root TERM=dumb /bin/bash -l -c "cd $2 && $3"
+    chroot "$1" /usr/bin/env -i HOME=/root TERM=dumb GIT_CONFIG_COUNT=1 \
+        GIT_CONFIG_KEY_0=safe.directory GIT_CONFIG_VALUE_0="$2" /bin/bash -l -c "cd $2 && $3"
 }
