@@ -61,6 +61,7 @@ template <class Form> Form& Application::Get()
     auto& form = std::get<std::unique_ptr<Form>>(forms_);
     if (!form) {
         form = std::make_unique<Form>(*this);
+        Dress(*form);
         form->Form_Load();
     }
     return *form;
@@ -74,6 +75,12 @@ template KN45_Entry& Application::Get<KN45_Entry>();
 template KN75_Entry& Application::Get<KN75_Entry>();
 template KN85_Entry& Application::Get<KN85_Entry>();
 template KN95_Entry& Application::Get<KN95_Entry>();
+
+void Application::Dress(QWidget& window) const
+{
+    if (in_contrast_)
+        Give_Way_To_Contrast(window);
+}
 
 void Application::Raise_If_Failing(Window_Operation operation)
 {
@@ -106,8 +113,7 @@ void Application::Show_About(QWidget& over, About_Modality modality)
 {
     if (!about_box_) {
         about_box_ = new frmAbout(over);
-        if (in_contrast_)
-            Give_Way_To_Contrast(*about_box_);
+        Dress(*about_box_);
         connect(about_box_, &QDialog::finished, this, [this] { about_box_.clear(); });
         about_box_->Form_Load();
     } else if (about_box_->parentWidget() != &over) {

@@ -64,9 +64,6 @@ public:
     void End();
     bool Ended() const { return ended_; }
 
-    // Whether the windows wear a contrast theme's colours instead of their own.
-    bool In_Contrast() const { return in_contrast_; }
-
     // For tests: the next show or hide of that kind raises a Window_Failure.
     void Fail_Next(Window_Operation operation) { failing_operation_ = operation; }
 
@@ -74,6 +71,8 @@ signals:
     void Program_Ended();
 
 private:
+    // Every window takes a contrast theme's colours over its designed ones.
+    void Dress(QWidget& window) const;
     void Raise_If_Failing(Window_Operation operation);
 
     std::tuple<std::unique_ptr<Which_PC_Card>, std::unique_ptr<Product_Selection_KNx0>,

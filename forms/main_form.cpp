@@ -21,8 +21,6 @@ void Main_Form::Set_Up_Window()
                 focus_before_menu_ = old;
         });
     Dress_Fields_Over_Pictures(*centralWidget());
-    if (application().In_Contrast())
-        Give_Way_To_Contrast(*this);
 
     // The height that the window's layout gives the menu bar, which some
     // styles (Windows 10's) size a pixel apart from its size hint.

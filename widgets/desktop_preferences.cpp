@@ -12,15 +12,11 @@ constexpr double Largest_Text_Scale = 3.0;
 
 } // namespace
 
-double Bounded_Text_Scale(double factor)
-{
-    return std::clamp(factor, 1.0, Largest_Text_Scale);
-}
-
 void Apply_Text_Scale(double factor)
 {
-    if (factor == 1.0 || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+    const double bounded = std::clamp(factor, 1.0, Largest_Text_Scale);
+    if (bounded == 1.0 || qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
         return;
     // What QT_SCALE_FACTOR sets; the windows are not made yet.
-    QHighDpiScaling::setGlobalFactor(factor);
+    QHighDpiScaling::setGlobalFactor(bounded);
 }

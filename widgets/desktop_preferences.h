@@ -7,7 +7,7 @@
 // What a user who sees poorly has asked of every program on the desktop: a
 // larger text size, and a contrast theme's colours.
 struct Desktop_Preferences {
-    // 1 for the designed size; the whole window grows with the text.
+    // 1 for the designed size, as the system gives it.
     double Text_Scale = 1.0;
     // The colours of a contrast theme, where the user has one on.
     std::optional<QPalette> Contrast_Colours;
@@ -16,9 +16,7 @@ struct Desktop_Preferences {
 // Asks the system, once the display is open and before the first window.
 Desktop_Preferences Read_Desktop_Preferences();
 
-// Scales every window that is still to come, on top of the monitor's own
-// scale; a scale factor that the user set for Qt programs wins.
+// Scales every window that is still to come, whole, on top of the monitor's
+// own scale, from 1 to the desktops' largest; a scale factor that the user
+// set for Qt programs wins.
 void Apply_Text_Scale(double factor);
-
-// Text sizes beyond what the desktops offer are taken as their largest.
-double Bounded_Text_Scale(double factor);

@@ -56,7 +56,7 @@ Desktop_Preferences Read_Desktop_Preferences()
 {
     const Portal_Settings settings = Read_Portal_Settings();
     Desktop_Preferences preferences;
-    preferences.Text_Scale = Bounded_Text_Scale(Text_Scale(settings));
+    preferences.Text_Scale = Text_Scale(settings);
     // The desktop's own palette where its theme is one of contrast, else ours.
     if (Contrast_Asked(settings)) {
         const QPalette desktop = QApplication::palette();

@@ -61,7 +61,7 @@ QPalette System_Palette()
 Desktop_Preferences Read_Desktop_Preferences()
 {
     Desktop_Preferences preferences;
-    preferences.Text_Scale = Bounded_Text_Scale(Text_Size_Setting());
+    preferences.Text_Scale = Text_Size_Setting();
     if (Contrast_Theme_On())
         preferences.Contrast_Colours = System_Palette();
     return preferences;
