@@ -24,7 +24,6 @@
 #include <QRadioButton>
 #include <QStyleFactory>
 #include <QStyleHints>
-#include <QStyleOptionButton>
 #include <QTest>
 
 #include <cmath>
@@ -55,13 +54,8 @@ const QPalette Dark_Desktop_Palette(QColor(53, 53, 53));
 // an option's circle.
 QRect Text_Area(QWidget& control)
 {
-    if (auto* option = qobject_cast<QRadioButton*>(&control)) {
-        QStyleOptionButton style_option;
-        style_option.initFrom(option);
-        style_option.text = option->text();
-        return option->style()->subElementRect(
-            QStyle::SE_RadioButtonContents, &style_option, option);
-    }
+    if (auto* option = qobject_cast<QRadioButton*>(&control))
+        return Option_Part(*option, QStyle::SE_RadioButtonContents);
     const bool framed = qobject_cast<QLineEdit*>(&control) || qobject_cast<QPushButton*>(&control);
     return framed ? control.rect().adjusted(3, 3, -3, -3) : control.rect();
 }

@@ -30,18 +30,21 @@ QWindow& Window_Of(QWidget& control)
 // can be far shorter than the button.
 QPoint Target_In_Window(QWidget& control)
 {
-    QRect target = control.rect();
-    if (auto* option = qobject_cast<QRadioButton*>(&control)) {
-        QStyleOptionButton style_option;
-        style_option.initFrom(option);
-        style_option.text = option->text();
-        target = option->style()->subElementRect(
-            QStyle::SE_RadioButtonClickRect, &style_option, option);
-    }
+    auto* option = qobject_cast<QRadioButton*>(&control);
+    const QRect target
+        = option ? Option_Part(*option, QStyle::SE_RadioButtonClickRect) : control.rect();
     return control.mapTo(control.window(), target.center());
 }
 
 } // namespace
+
+QRect Option_Part(QRadioButton& option, QStyle::SubElement part)
+{
+    QStyleOptionButton style_option;
+    style_option.initFrom(&option);
+    style_option.text = option.text();
+    return option.style()->subElementRect(part, &style_option, &option);
+}
 
 void Click(QWidget& control)
 {

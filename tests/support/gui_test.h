@@ -1,16 +1,21 @@
 #pragma once
 
 #include <QStringList>
+#include <QStyle>
 
 #include <functional>
 
 class QAction;
+class QRadioButton;
 class QWidget;
 
 // Helpers that act on the program as a user would: clicks and keys go in
 // through the window, so a modal window blocks them as it blocks a user.
 
 void Click(QWidget& control);
+
+// Where the style draws a part of an option button, in its own coordinates.
+QRect Option_Part(QRadioButton& option, QStyle::SubElement part);
 void Click_Menu(QWidget& window, const QString& command);
 void Type_Into(QWidget& control, const QString& text);
 void Press_Key(QWidget& control, int key);
